@@ -1,0 +1,27 @@
+#pragma once
+// The current data set and the start-up results: the one place where a
+// command's dialogs leave their results for the next dialog and the command.
+// The Win32 application object derives from it; the core works on it alone.
+#include <array>
+#include <cstdint>
+#include <string>
+
+inline constexpr int kSubjectCount = 11;
+inline constexpr int kKindCount = 7;
+
+struct TavAppState {
+  std::string m_szAppDir;    // folder of the executable, ending with '\'
+  std::string m_szIniPath;   // the INI file beside the executable
+  std::array<bool, kSubjectCount> m_bAdmin{};  // catalogue order
+  std::string m_szDiscLabel;    // upper-cased label of the detected disc
+  std::string m_szCdRoot;       // "E:\" of the drive holding it
+  std::string m_szYear;         // "2000" .. "2007"
+  std::string m_szSubject;      // one code letter
+  std::string m_szEdition;      // "", "E" or "W" (English editions)
+  std::string m_szSubjectKey;   // registry key name, e.g. "Biology"
+  std::string m_szSubjectName;  // Japanese display name
+  std::uint64_t m_nRequiredSize = 0;  // bytes the chosen kinds need
+  std::string m_szDestDir;      // destination data folder of a copy or move
+  std::string m_szDataDir;      // registered data folder chosen for a move or delete
+  std::array<bool, kKindCount> m_bKind{};  // kind order
+};

@@ -1,0 +1,38 @@
+#pragma once
+// Start-up decisions that need no window: where the INI lies, the installer
+// switch, and the per-user rights scan.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "platform/prompt_port.h"
+#include "platform/registry_port.h"
+
+struct AppPaths {
+  std::string appDir;   // drive and folder of the executable, ending with '\'
+  std::string iniPath;  // appDir + base name + ".INI"
+};
+AppPaths AppPathsFromExecutable(std::string_view exePath);
+
+// "/SETUP" or "/setup" anywhere, case-sensitive; "/Setup" does not count.
+bool HasSetupSwitch(std::string_view commandLine);
+
+// A "UserLevel" value grants rights when it is "ADMIN" in any letter case.
+// A value longer than 32 characters never does (the product reads it into
+// 33 bytes with the terminator).
+bool UserLevelGrantsAdmin(const std::optional<std::string>& userLevel);
+
+std::string UserLevelKeyPath(const char* subjectKeyName);
+
+// Reads the eleven HKEY_CURRENT_USER subject keys in catalogue order.
+std::array<bool, kSubjectCount> ScanAdminRights(IRegistry& registry);
+
+// The installer question, the rights scan and the no-rights message. Fills
+// m_bAdmin; true when the main menu is to run.
+bool RunStartupChecks(std::string_view commandLine, IRegistry& registry, IPrompts& prompts,
+                      TavAppState& app);
+
+extern const char* const kSetupQuestion;
+extern const char* const kNoRightsMessage;

@@ -1,0 +1,55 @@
+#include "catalogue/subject_catalogue.h"
+
+#include <cstdio>
+
+const std::array<SubjectInfo, kSubjectCount> kSubjects = {{
+    {'B', "Biology", "生物", "Tav%04d  生物"},
+    {'C', "Chemistry", "化学", "Tav%04d  化学"},
+    {'E', "English", "英語", "Tav%04d  英語"},
+    {'G', "Geography", "地理", "Tav%04d  地理"},
+    {'H', "History", "日本史", "Tav%04d  日本史"},
+    {'J', "Japanese", "国語", "Tav%04d  国語"},
+    {'M', "Mathematics", "数学", "Tav%04d  数学"},
+    {'P', "Physics", "物理", "Tav%04d  物理"},
+    {'V', "ciVics", "公民", "Tav%04d  公民"},
+    {'W', "WorldHistory", "世界史", "Tav%04d  世界史"},
+    {'T', "Earth", "地学・総合", "Tav%04d  地学・総合"},
+}};
+
+const SubjectInfo* FindSubjectByCode(char code) {
+  for (const auto& s : kSubjects)
+    if (s.code == code) return &s;
+  return nullptr;
+}
+
+const SubjectInfo* FindSubjectByDisplayName(std::string_view name) {
+  for (const auto& s : kSubjects)
+    if (name == s.displayName) return &s;
+  return nullptr;
+}
+
+int SubjectIndex(const SubjectInfo& subject) { return static_cast<int>(&subject - kSubjects.data()); }
+
+std::string SubjectDisplayName(const SubjectInfo& subject, std::string_view edition) {
+  if (subject.code == 'E') {
+    if (edition == "E") return "英語・東日本版";
+    if (edition == "W") return "英語・西日本版";
+  }
+  return subject.displayName;
+}
+
+std::string FormatListLine(const SubjectInfo& subject, int year) {
+  char yearText[16];
+  std::snprintf(yearText, sizeof yearText, "%04d", year);
+  return std::string("Tav") + yearText + "  " + subject.displayName;
+}
+
+ListLine ParseListLine(std::string_view line) {
+  ListLine parsed;
+  if (line.size() >= 7) {
+    parsed.year = std::string(line.substr(3, 4));
+    parsed.recordDigits = std::string(line.substr(5, 2));
+  }
+  if (line.size() >= 9) parsed.subject = FindSubjectByDisplayName(line.substr(9));
+  return parsed;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The eleven subjects in their one fixed order. Every walk over subjects and
+// every lookup by code letter or display name goes through this table.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/app_state.h"
+
+struct SubjectInfo {
+  char code;                // upper-case code letter of labels and data folders
+  const char* keyName;      // registry key name, exact case ("ciVics")
+  const char* displayName;  // Japanese name
+  const char* listFormat;   // "Tav%04d  " + displayName
+};
+
+extern const std::array<SubjectInfo, kSubjectCount> kSubjects;
+
+const SubjectInfo* FindSubjectByCode(char code);
+// Exact byte equality with a catalogue display name; edition names find nothing.
+const SubjectInfo* FindSubjectByDisplayName(std::string_view name);
+int SubjectIndex(const SubjectInfo& subject);
+
+// Display name held for the current data set: English editions have their own.
+// `edition` is "", "E" or "W".
+std::string SubjectDisplayName(const SubjectInfo& subject, std::string_view edition);
+
+// "Tav2007  生物": three letters, four year digits, two blanks, the name.
+std::string FormatListLine(const SubjectInfo& subject, int year);
+
+struct ListLine {
+  std::string year;          // characters 3..6, e.g. "2003"
+  std::string recordDigits;  // characters 5..6, e.g. "03"
+  const SubjectInfo* subject = nullptr;  // nullptr when the name matches no row
+};
+ListLine ParseListLine(std::string_view line);

@@ -1,0 +1,1 @@
+# Windows tree: the Win32 layer, TavCopyTool.exe and the Wine test programs.

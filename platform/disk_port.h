@@ -1,0 +1,18 @@
+#pragma once
+// Drives as the core sees them: type, volume label and free space.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Same values as GetDriveType's results.
+enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
+
+class IDisks {
+ public:
+  virtual ~IDisks() = default;
+  virtual DriveType GetDriveType(const std::string& root) = 0;
+  // The volume label, or nullopt when the volume cannot be read (no disc).
+  virtual std::optional<std::string> GetVolumeLabel(const std::string& root) = 0;
+  // Bytes free to the calling user on the volume of `path`, or nullopt.
+  virtual std::optional<std::uint64_t> GetFreeBytes(const std::string& path) = 0;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// Drives in memory, keyed by upper-case drive letter.
+#include <map>
+
+#include "platform/disk_port.h"
+
+struct FakeDrive {
+  DriveType type = DriveType::Fixed;
+  std::optional<std::string> label;
+  std::optional<std::uint64_t> freeBytes;
+};
+
+class FakeDisks : public IDisks {
+ public:
+  DriveType GetDriveType(const std::string& root) override {
+    const FakeDrive* d = Find(root);
+    return d ? d->type : DriveType::NoRootDir;
+  }
+  std::optional<std::string> GetVolumeLabel(const std::string& root) override {
+    const FakeDrive* d = Find(root);
+    return d ? d->label : std::nullopt;
+  }
+  std::optional<std::uint64_t> GetFreeBytes(const std::string& path) override {
+    ++freeSpaceQueries;
+    const FakeDrive* d = Find(path);
+    return d ? d->freeBytes : std::nullopt;
+  }
+
+  std::map<char, FakeDrive> drives;
+  int freeSpaceQueries = 0;
+
+ private:
+  const FakeDrive* Find(const std::string& path) const {
+    if (path.empty()) return nullptr;
+    char letter = path[0];
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+    auto it = drives.find(letter);
+    return it == drives.end() ? nullptr : &it->second;
+  }
+};

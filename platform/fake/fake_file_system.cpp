@@ -1,0 +1,113 @@
+#include "platform/fake/fake_file_system.h"
+
+#include "platform/text.h"
+
+std::string FakeFileSystem::Normalize(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 3 && p.back() == '\\') p.pop_back();
+  return p;
+}
+
+std::string FakeFileSystem::Fold(const std::string& path) { return AsciiUpper(Normalize(path)); }
+
+std::string FakeFileSystem::Parent(const std::string& path) {
+  const std::string p = Normalize(path);
+  const auto slash = p.find_last_of('\\');
+  if (slash == std::string::npos || p.size() <= 3) return "";
+  return slash == 2 ? p.substr(0, 3) : p.substr(0, slash);
+}
+
+bool FakeFileSystem::Exists(const std::string& path) { return nodes_.count(Fold(path)) > 0; }
+
+bool FakeFileSystem::IsFolder(const std::string& path) {
+  auto it = nodes_.find(Fold(path));
+  return it != nodes_.end() && it->second.folder;
+}
+
+bool FakeFileSystem::CreateFolder(const std::string& path) {
+  const std::string folded = Fold(path);
+  if (refuseCreate.count(folded) || nodes_.count(folded)) return false;
+  const std::string parent = Parent(path);
+  if (parent.empty() || !IsFolder(parent)) return false;
+  nodes_[folded] = {Normalize(path), true, 0};
+  createdFolders.push_back(Normalize(path));
+  return true;
+}
+
+bool FakeFileSystem::RemoveEmptyFolder(const std::string& path) {
+  const std::string folded = Fold(path);
+  auto it = nodes_.find(folded);
+  if (it == nodes_.end() || !it->second.folder) return false;
+  auto next = std::next(it);
+  if (next != nodes_.end() && next->first.rfind(folded + "\\", 0) == 0) return false;
+  nodes_.erase(it);
+  return true;
+}
+
+std::optional<std::vector<FileEntry>> FakeFileSystem::ListTree(const std::string& folder) {
+  if (!IsFolder(folder)) return std::nullopt;
+  const std::string prefix = Fold(folder) + "\\";
+  std::vector<FileEntry> entries;
+  for (const auto& [folded, node] : nodes_)
+    if (folded.rfind(prefix, 0) == 0)
+      entries.push_back({node.path.substr(prefix.size()), node.size, node.folder});
+  return entries;
+}
+
+void FakeFileSystem::AddFolder(const std::string& path) {
+  const std::string parent = Parent(path);
+  if (!parent.empty() && !Exists(parent)) AddFolder(parent);
+  nodes_[Fold(path)] = {Normalize(path), true, 0};
+}
+
+void FakeFileSystem::AddFile(const std::string& path, std::uint64_t size) {
+  const std::string parent = Parent(path);
+  if (!parent.empty() && !Exists(parent)) AddFolder(parent);
+  nodes_[Fold(path)] = {Normalize(path), false, size};
+}
+
+void FakeFileSystem::Remove(const std::string& path) {
+  const std::string folded = Fold(path);
+  for (auto it = nodes_.begin(); it != nodes_.end();)
+    it = (it->first == folded || it->first.rfind(folded + "\\", 0) == 0) ? nodes_.erase(it) : std::next(it);
+}
+
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) const {
+  auto it = nodes_.find(Fold(path));
+  if (it == nodes_.end() || it->second.folder) return std::nullopt;
+  return it->second.size;
+}
+
+void FakeFileSystem::CopyTree(const std::string& source, const std::string& target) {
+  const std::string prefix = Fold(source);
+  std::vector<Node> copies;
+  for (const auto& [folded, node] : nodes_)
+    if (folded == prefix || folded.rfind(prefix + "\\", 0) == 0)
+      copies.push_back({target + node.path.substr(Normalize(source).size()), node.folder, node.size});
+  for (const auto& n : copies) {
+    if (n.folder)
+      AddFolder(n.path);
+    else
+      AddFile(n.path, n.size);
+  }
+}
+
+ShellOutcome FakeFileSystem::DefaultShellOperation(ShellOp op, const std::vector<std::string>& from,
+                                                   const std::string& to) {
+  for (const auto& source : from)
+    if (!Exists(source)) return {2, false};  // ERROR_FILE_NOT_FOUND, nothing done
+  if (op != ShellOp::Delete) AddFolder(to);
+  for (const auto& source : from) {
+    const auto slash = Normalize(source).find_last_of('\\');
+    const std::string name = Normalize(source).substr(slash + 1);
+    if (op != ShellOp::Delete) CopyTree(source, Normalize(to) + "\\" + name);
+    if (op != ShellOp::Copy) Remove(source);
+  }
+  return {0, false};
+}
+
+ShellOutcome FakeFileSystem::RunShellOperation(ShellOp op, const std::vector<std::string>& from,
+                                               const std::string& to) {
+  shellCalls.push_back({op, from, to});
+  return shellHook ? shellHook(op, from, to) : DefaultShellOperation(op, from, to);
+}

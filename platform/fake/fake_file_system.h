@@ -1,0 +1,51 @@
+#pragma once
+// Files and folders in memory, names compared without regard to case as on
+// Windows. The shell operation really copies, moves or deletes the trees;
+// a test can replace it with `shellHook` to script a failure, an abort or a
+// "successful" call that left the work half done.
+#include <functional>
+#include <map>
+#include <set>
+
+#include "platform/file_port.h"
+
+struct ShellCall {
+  ShellOp op;
+  std::vector<std::string> from;
+  std::string to;
+};
+
+class FakeFileSystem : public IFileSystem {
+ public:
+  bool Exists(const std::string& path) override;
+  bool IsFolder(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
+  std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) override;
+  ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to) override;
+
+  // Fixture helpers: create a folder with its parents, or a file (with its folders).
+  void AddFolder(const std::string& path);
+  void AddFile(const std::string& path, std::uint64_t size);
+  void Remove(const std::string& path);  // the entry and everything below it
+  std::optional<std::uint64_t> FileSize(const std::string& path) const;
+  // The real shell behaviour, for hooks that want to do it and then spoil it.
+  ShellOutcome DefaultShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to);
+
+  std::function<ShellOutcome(ShellOp, const std::vector<std::string>&, const std::string&)> shellHook;
+  std::set<std::string> refuseCreate;  // folded paths whose CreateFolder fails
+  std::vector<ShellCall> shellCalls;
+  std::vector<std::string> createdFolders;
+
+ private:
+  struct Node {
+    std::string path;
+    bool folder = false;
+    std::uint64_t size = 0;
+  };
+  static std::string Normalize(const std::string& path);
+  static std::string Fold(const std::string& path);
+  static std::string Parent(const std::string& path);
+  void CopyTree(const std::string& source, const std::string& target);
+  std::map<std::string, Node> nodes_;
+};

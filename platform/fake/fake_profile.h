@@ -1,0 +1,19 @@
+#pragma once
+// INI contents in memory: section -> key -> value; a missing file is simply
+// an empty map, as GetPrivateProfileString sees it.
+#include <map>
+#include <string>
+
+#include "platform/profile_port.h"
+
+class FakeProfile : public IProfile {
+ public:
+  std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                        const std::string& /*iniPath*/) override {
+    auto s = sections.find(section);
+    if (s == sections.end()) return defaultValue;
+    auto k = s->second.find(key);
+    return k == s->second.end() ? defaultValue : k->second;
+  }
+  std::map<std::string, std::map<std::string, std::string>> sections;
+};

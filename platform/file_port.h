@@ -1,0 +1,40 @@
+#pragma once
+// The file system and the shell's file operations as the core needs them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class ShellOp { Copy, Move, Delete };
+
+// What the shell call reported: its return value and its abort flag.
+// Neither alone proves the work was done; the commands check the disk too.
+struct ShellOutcome {
+  int result = 0;
+  bool anyOperationsAborted = false;
+  bool Succeeded() const { return result == 0 && !anyOperationsAborted; }
+};
+
+struct FileEntry {
+  std::string relativePath;  // below the walked folder, '\'-separated
+  std::uint64_t size = 0;
+  bool isFolder = false;
+};
+
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+  // True when the path names anything (a file counts).
+  virtual bool Exists(const std::string& path) = 0;
+  virtual bool IsFolder(const std::string& path) = 0;
+  virtual bool CreateFolder(const std::string& path) = 0;
+  // Removes the folder only when it is empty.
+  virtual bool RemoveEmptyFolder(const std::string& path) = 0;
+  // Every file and folder below `folder`, or nullopt when it cannot be read.
+  virtual std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) = 0;
+  // One shell operation over a list of folders. The flags are the command's:
+  // copy and move: allow undo, no question before making the destination;
+  // delete: no confirmation. `to` is empty for a delete.
+  virtual ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from,
+                                         const std::string& to) = 0;
+};

@@ -1,0 +1,3 @@
+#include "platform/prompt_port.h"
+
+const char* const kCaption = "Tavコピーツール";

@@ -1,0 +1,34 @@
+# Shared steps of the README's two commands. BUILD_ROOT lets several people
+# build side by side in one checkout.
+BUILD_ROOT=${BUILD_ROOT:-$PWD/build}
+PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64
+          wine wine64 xvfb xauth fonts-ipafont-gothic imagemagick)
+
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+}
+
+build_native() {
+  cmake -S . -B "$BUILD_ROOT/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$BUILD_ROOT/native"
+}
+
+build_windows() {
+  cmake -S . -B "$BUILD_ROOT/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  cmake --build "$BUILD_ROOT/win"
+}
+
+run_wine_tests() {
+  if [ -f "$BUILD_ROOT/win/CTestTestfile.cmake" ]; then
+    xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure
+  fi
+}
