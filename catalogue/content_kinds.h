@@ -1,0 +1,70 @@
+#pragma once
+// The seven content kinds, their one processing order, how the content
+// selection dialog shows them, where their folders lie on a product disc and
+// in a hard-disk data folder, and the folder lists handed to the shell.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app_state.h"
+#include "platform/file_port.h"
+
+// Processing order: sizes, check boxes, sums, m_bKind and every shell list
+// walk the kinds in this order, never in the dialog's row order.
+enum class ContentKind { Ichitaro, Word, PDF, TIF, TXT, TXT0, VOICE };
+
+struct ContentKindInfo {
+  ContentKind kind;
+  const char* name;         // folder name, check-box caption and INI key (case-sensitive)
+  int checkBoxId;
+  int sizeLabelId;
+  int descriptionId;        // 1016..1021, then 1030 for VOICE
+  const char* description;
+  int dialogRow;            // 1 = top row; Word stands above Ichitaro
+};
+
+inline constexpr std::array<ContentKindInfo, kKindCount> kContentKinds = {{
+    {ContentKind::Ichitaro, "Ichitaro", 1007, 1022, 1016, "編集ファイル、要一太郎10以降", 2},
+    {ContentKind::Word, "Word", 1008, 1023, 1017, "編集ファイル、要MS-Word97以降（2000以降を推奨）", 1},
+    {ContentKind::PDF, "PDF", 1009, 1024, 1018, "原稿ファイル、要AcrobatReader4.0/4.05以上", 3},
+    {ContentKind::TIF, "TIF", 1010, 1025, 1019, "Word・一太郎化されていない原稿画像データ", 6},
+    {ContentKind::TXT, "TXT", 1011, 1026, 1020, "問題プレビューをテキスト表示する場合必要", 4},
+    {ContentKind::TXT0, "TXT0", 1012, 1027, 1021, "プレーンテキストファイル、冊子分ごと", 5},
+    {ContentKind::VOICE, "VOICE", 1013, 1028, 1030, "音声ファイル、要MP3再生ソフト", 7},
+}};
+
+constexpr int KindIndex(ContentKind kind) { return static_cast<int>(kind); }
+constexpr const ContentKindInfo& KindInfo(ContentKind kind) { return kContentKinds[KindIndex(kind)]; }
+constexpr const char* KindName(ContentKind kind) { return KindInfo(kind).name; }
+// Exact, case-sensitive match of a kind name.
+std::optional<ContentKind> FindKindByName(std::string_view name);
+
+// Flags in kind order, as m_bKind holds them.
+using KindFlags = std::array<bool, kKindCount>;
+
+// "E:\" + "TestDoc_" + code: the subject folder directly in the disc's root.
+std::string DiscSubjectFolder(std::string_view cdRoot, std::string_view subjectCode);
+// "D:\KR_LAB\Tav2007\TestDoc_B": the data folder of a year and subject on a drive.
+std::string DataFolder(char driveLetter, std::string_view year, std::string_view subjectCode);
+// The base folder, a backslash and the kind name.
+std::string KindFolderPath(std::string_view baseFolder, ContentKind kind);
+
+// Full paths of the included kinds' folders under `baseFolder`, in kind order.
+// An empty base folder gives an empty list, never bare kind names.
+std::vector<std::string> KindFolderList(std::string_view baseFolder, const KindFlags& included);
+
+// The shell's list form: each path followed by one NUL, then one more NUL, so
+// the buffer (whose own terminator follows) ends in at least two NULs. An
+// empty path is left out: it would end the list early in the shell's eyes.
+std::wstring ToShellList(const std::vector<std::string>& paths);
+// The same list, still UTF-8, for callers and tests that work on bytes.
+std::string ToShellListUtf8(const std::vector<std::string>& paths);
+
+// A kind is present in a data folder when its kind folder exists as a folder;
+// a file of the kind's name does not count.
+bool IsKindFolderPresent(IFileSystem& files, std::string_view dataFolder, ContentKind kind);
+KindFlags PresentKinds(IFileSystem& files, std::string_view dataFolder);
+// The move and delete source list: the present kind folders, in kind order.
+std::vector<std::string> PresentKindFolderList(IFileSystem& files, std::string_view dataFolder);

@@ -1,0 +1,85 @@
+#include "copy/disc_label.h"
+
+#include "platform/text.h"
+
+const char* const kCheckDiscMessage = "Tavのディスクがセットされているか確認してください。";
+
+namespace {
+
+constexpr std::string_view kAliasLabel = "020626_0403";
+constexpr std::string_view kAliasIdentity = "TAV02W_S";
+
+LabelClassification ClassifyProductForm(const std::string& label) {
+  LabelClassification result;
+  if (label.size() != 8 || label.compare(0, 4, "TAV0") != 0) return result;
+  const char yearDigit = label[4];
+  const char code = label[5];
+  const char mark = label[7];
+  if (yearDigit < '0' || yearDigit > '7' || label[6] != '_') return result;
+  const bool markFits = mark == 'S' || ((mark == 'E' || mark == 'W') && code == 'E');
+  if (!markFits) return result;
+
+  const SubjectInfo* subject = FindSubjectByCode(code);
+  if (!subject) {
+    result.kind = LabelClass::TreatedAsEmpty;
+    return result;
+  }
+  result.kind = LabelClass::Product;
+  result.disc.label = label;
+  result.disc.year = std::string("200") + yearDigit;
+  result.disc.subject = subject;
+  result.disc.edition = mark == 'S' ? "" : std::string(1, mark);
+  return result;
+}
+
+}  // namespace
+
+LabelClassification ClassifyVolumeLabel(std::string_view label) {
+  const std::string upper = AsciiUpper(label);
+  if (upper == kAliasLabel) return ClassifyProductForm(std::string(kAliasIdentity));
+  if (!upper.empty() && upper[0] == 'T') return ClassifyProductForm(upper);
+  return {};
+}
+
+void ApplyIdentifiedDisc(const DiscIdentity& disc, std::string_view cdRoot, TavAppState& app) {
+  app.m_szDiscLabel = AsciiUpper(disc.label);
+  app.m_szCdRoot = std::string(cdRoot);
+  app.m_szYear = disc.year;
+  app.m_szSubject = std::string(1, disc.subject->code);
+  app.m_szEdition = disc.edition;
+  app.m_szSubjectKey = disc.subject->keyName;
+  app.m_szSubjectName = SubjectDisplayName(*disc.subject, disc.edition);
+}
+
+DetectionResult RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMessage, TavAppState& app) {
+  app.m_szDiscLabel.clear();
+  bool foreignSeen = false;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (pumpOneMessage && !pumpOneMessage()) return DetectionResult::Cancelled;
+    const std::string root = std::string(1, letter) + ":\\";
+    if (disks.GetDriveType(root) != DriveType::CdRom) continue;
+    const auto label = disks.GetVolumeLabel(root);
+    if (!label) continue;  // no disc in the drive
+    const LabelClassification c = ClassifyVolumeLabel(*label);
+    switch (c.kind) {
+      case LabelClass::Product:
+        ApplyIdentifiedDisc(c.disc, root, app);
+        return DetectionResult::Found;
+      case LabelClass::Foreign:
+        foreignSeen = true;
+        break;
+      case LabelClass::TreatedAsEmpty:
+        break;
+    }
+  }
+  return foreignSeen ? DetectionResult::ForeignSeen : DetectionResult::NothingFound;
+}
+
+bool IsSameDiscInDrive(IDisks& disks, std::string_view cdRoot, std::string_view discLabel) {
+  // No disc was identified yet: an unlabelled disc must not pass as "the same".
+  if (discLabel.empty()) return false;
+  const std::string root(cdRoot);
+  if (disks.GetDriveType(root) != DriveType::CdRom) return false;
+  const auto label = disks.GetVolumeLabel(root);
+  return label && EqualsIgnoreAsciiCase(*label, discLabel);
+}
