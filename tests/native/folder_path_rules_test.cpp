@@ -1,0 +1,211 @@
+#include "ui/folder_path_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_prompts.h"
+
+namespace {
+
+using namespace folder_result;
+
+TEST(FolderName, Rules) {
+  const struct {
+    std::string name;
+    bool valid;
+  } cases[] = {
+      {"KR_LAB", true},
+      {"a", true},
+      {"a b.c", true},
+      {"表", true},
+      {"ソ", true},
+      {"能力", true},
+      {"ポート", true},
+      {"ｶﾀｶﾅ", true},  // half-width katakana
+      {"x\x01y", true},  // control characters are not ours to refuse
+      {"", false},
+      {".hidden", false},
+      {"trailing.", false},
+      {" lead", false},
+      {"trail ", false},
+      {"\tlead", false},
+      {"trail\t", false},
+      {"..", false},
+      {"\xE8\xA1", false},  // a multi-byte character cut short
+      {"\xE8\xA1x", false},
+      {"\xA1x", false},  // a stray continuation byte
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsValidFolderName(c.name), c.valid) << c.name;
+  for (char forbidden : std::string("\"*/:<>?\\|")) {
+    EXPECT_FALSE(IsValidFolderName(std::string("a") + forbidden + "b")) << forbidden;
+    EXPECT_FALSE(IsValidFolderName(std::string(1, forbidden))) << forbidden;
+  }
+}
+
+TEST(FolderPath, Form) {
+  const std::string japanese259 = "D:\\" + [] {
+    std::string s;
+    for (int i = 0; i < 256; ++i) s += "表";
+    return s;
+  }();
+  const struct {
+    std::string path;
+    int expected;
+  } cases[] = {
+      {"D:\\", kOk},
+      {"d:\\", kOk},
+      {"z:\\a", kOk},
+      {"D:\\KR_LAB\\Tav2007\\TestDoc_B", kOk},
+      {"C:\\表\\ソ\\能\\ポ", kOk},
+      {"D:\\" + std::string(100, 'a') + "\\" + std::string(155, 'b'), kOk},  // 259 characters
+      {"D:\\" + std::string(100, 'a') + "\\" + std::string(156, 'b'), kMalformed},
+      {japanese259, kOk},
+      {japanese259 + "表", kMalformed},
+      {"", kMalformed},
+      {"D:", kMalformed},
+      {"D:a", kMalformed},
+      {"D\\\\", kMalformed},
+      {"1:\\a", kMalformed},
+      {"\\\\server\\share", kMalformed},
+      {"KR_LAB\\Tav2007", kMalformed},
+      {"\\KR_LAB", kMalformed},
+      {"D:/KR_LAB", kMalformed},
+      {"D:\\a\\", kMalformed},
+      {"D:\\\\", kMalformed},
+      {"D:\\a\\\\b", kMalformed},
+      {"D:\\a\\.b", kMalformed},
+      {"D:\\a.\\b", kMalformed},
+      {"D:\\ a\\b", kMalformed},
+      {"D:\\a\\b\t", kMalformed},
+      {"D:\\a\\b?", kMalformed},
+      {"D:\\a:b", kMalformed},
+      {" D:\\a", kMalformed},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckFolderPath(c.path), c.expected) << c.path;
+}
+
+class FolderPathOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override { files.AddFolder("D:\\"); }
+  FakeFileSystem files;
+  FakePrompts prompts;
+};
+
+TEST_F(FolderPathOnDisk, CreationMakesTheMissingLevelsFromTheRootDown) {
+  files.AddFolder("D:\\a");
+  EXPECT_EQ(CreateFolderPath(files, "D:\\a\\b\\c"), kOk);
+  EXPECT_EQ(files.createdFolders, (std::vector<std::string>{"D:\\a\\b", "D:\\a\\b\\c"}));
+  EXPECT_TRUE(files.IsFolder("D:\\a\\b\\c"));
+}
+
+TEST_F(FolderPathOnDisk, CreationResults) {
+  files.AddFolder("D:\\there");
+  files.AddFile("D:\\file.txt", 10);
+  files.refuseCreate.insert("D:\\LOCKED\\B");
+  const struct {
+    const char* path;
+    int expected;
+    std::vector<std::string> created;
+  } cases[] = {
+      {"D:\\", kOk, {}},
+      {"E:\\", kNotCreated, {}},  // a drive root cannot be made
+      {"E:\\a", kNotCreated, {}},
+      {"D:\\there", kAppeared, {}},
+      {"D:\\file.txt", kAppeared, {}},                  // a file of that name counts as existing
+      {"D:\\file.txt\\sub", kNotCreated, {}},           // ... and cannot hold a folder
+      {"D:\\locked\\b\\c", kNotCreated, {"D:\\locked"}},  // levels before the failure stay
+      {"D:\\new\\\\x", kMalformed, {}},                 // malformed halfway: nothing created
+      {"D:\\new\\", kMalformed, {}},
+      {"D:\\new\\?", kMalformed, {}},
+  };
+  for (const auto& c : cases) {
+    files.createdFolders.clear();
+    EXPECT_EQ(CreateFolderPath(files, c.path), c.expected) << c.path;
+    EXPECT_EQ(files.createdFolders, c.created) << c.path;
+  }
+}
+
+TEST_F(FolderPathOnDisk, ExistingFolderOrFileIsAcceptedWithoutAQuestion) {
+  files.AddFolder("D:\\KR_LAB\\Tav2007\\TestDoc_B");
+  files.AddFile("D:\\data", 1);
+  for (const char* path : {"D:\\", "d:\\kr_lab\\TAV2007\\testdoc_b", "D:\\data"}) {
+    EXPECT_EQ(EnsureFolderExists(files, prompts, path), kOk) << path;
+  }
+  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_TRUE(files.createdFolders.empty());
+}
+
+TEST_F(FolderPathOnDisk, MissingFolderIsCreatedAfterOneYes) {
+  prompts.answers = {mb::kIdYes};
+  EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\a\\b\\c"), kOk);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "D:\\a\\b\\c は存在しません。作成しますか？");
+  EXPECT_EQ(prompts.shown[0].caption, "Tavコピーツール");
+  EXPECT_EQ(prompts.shown[0].owner, PromptOwner::None);
+  EXPECT_EQ(prompts.shown[0].flags, 0x2024u);
+  EXPECT_EQ(files.createdFolders, (std::vector<std::string>{"D:\\a", "D:\\a\\b", "D:\\a\\b\\c"}));
+}
+
+TEST_F(FolderPathOnDisk, DeclinedQuestionCreatesNothingAndSaysNothingMore) {
+  for (int answer : {mb::kIdNo, mb::kIdCancel}) {
+    prompts.shown.clear();
+    prompts.answers = {answer};
+    EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\KR_LAB\\Tav2007\\TestDoc_B"), kDeclined);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_TRUE(files.createdFolders.empty());
+  }
+}
+
+TEST_F(FolderPathOnDisk, FailuresAreReportedWithTheirMessage) {
+  files.refuseCreate.insert("D:\\A\\B");
+  const struct {
+    const char* path;
+    bool asked;
+    int expected;
+    const char* message;
+  } cases[] = {
+      {"D:\\a\\", false, kMalformed, "正しいフォルダを入力してください。"},
+      {"\\\\server\\share", false, kMalformed, "正しいフォルダを入力してください。"},
+      {"KR_LAB", false, kMalformed, "正しいフォルダを入力してください。"},
+      {"E:\\", true, kNotCreated, "E:\\ を作成できません。"},
+      {"D:\\a\\b\\c", true, kNotCreated, "D:\\a\\b\\c を作成できません。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    prompts.shown.clear();
+    prompts.answers = {mb::kIdYes};
+    EXPECT_EQ(EnsureFolderExists(files, prompts, c.path), c.expected);
+    ASSERT_EQ(prompts.shown.size(), c.asked ? 2u : 1u);
+    const ShownPrompt& report = prompts.shown.back();
+    EXPECT_EQ(report.text, c.message);
+    EXPECT_EQ(report.caption, "Tavコピーツール");
+    EXPECT_EQ(report.owner, PromptOwner::None);
+    EXPECT_EQ(report.flags, 0x2030u);
+  }
+  EXPECT_EQ(files.createdFolders, std::vector<std::string>{"D:\\a"});
+}
+
+// A folder that someone else creates while the question is on screen.
+class FolderAppearsDuringTheQuestion : public FakeFileSystem {
+ public:
+  bool Exists(const std::string& path) override {
+    if (path == "D:\\late" && !answered) {
+      answered = true;
+      return false;
+    }
+    return FakeFileSystem::Exists(path);
+  }
+  bool answered = false;
+};
+
+TEST(FolderPathRace, FolderThatAppearedMeanwhileIsReportedAsNotCreated) {
+  FolderAppearsDuringTheQuestion files;
+  files.AddFolder("D:\\late");
+  FakePrompts prompts;
+  prompts.answers = {mb::kIdYes};
+  EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\late"), kAppeared);
+  EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"D:\\late は存在しません。作成しますか？",
+                                                       "D:\\late を作成できません。"}));
+}
+
+}  // namespace

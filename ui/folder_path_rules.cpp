@@ -1,0 +1,104 @@
+#include "ui/folder_path_rules.h"
+
+#include <string>
+
+#include "platform/text.h"
+
+const char* const kFolderMissingQuestionFormat = "%s は存在しません。作成しますか？";
+const char* const kFolderMalformedMessage = "正しいフォルダを入力してください。";
+const char* const kFolderNotCreatedFormat = "%s を作成できません。";
+
+namespace {
+
+constexpr std::string_view kForbidden = "\"*/:<>?\\|";
+
+bool IsEdgeBlank(char c) { return c == '\t' || c == ' ' || c == '.'; }
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Puts `path` in place of the one "%s" of a message format.
+std::string WithPath(const char* format, std::string_view path) {
+  std::string text = format;
+  const auto at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, path);
+  return text;
+}
+
+// The walk shared by the check and the creation. With `files` null it checks
+// the form only; otherwise it creates the levels as it goes.
+int WalkFolderPath(std::string_view path, IFileSystem* files) {
+  using namespace folder_result;
+  if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != ':' || path[2] != '\\') return kMalformed;
+  if (Utf16Length(path) > kMaxFolderPathChars) return kMalformed;
+  if (path.size() == 3) return !files || files->Exists(std::string(path)) ? kOk : kNotCreated;
+
+  // UTF-8 never puts a byte below 0x80 inside a multi-byte character, so the
+  // separators are found byte by byte without splitting a name.
+  std::size_t start = 3;
+  for (;;) {
+    const std::size_t end = path.find('\\', start);
+    const bool last = end == std::string_view::npos;
+    if (!IsValidFolderName(path.substr(start, last ? std::string_view::npos : end - start))) return kMalformed;
+    if (files) {
+      const std::string upToHere(path.substr(0, last ? path.size() : end));
+      if (last && files->Exists(upToHere)) return kAppeared;
+      // The result of the creation says little (it fails for a level that is
+      // already there); whether the level exists afterwards is what counts.
+      files->CreateFolder(upToHere);
+      if (!files->Exists(upToHere)) return kNotCreated;
+    }
+    if (last) return kOk;
+    start = end + 1;
+    if (start == path.size()) return kMalformed;  // a trailing '\'
+  }
+}
+
+}  // namespace
+
+bool IsValidFolderName(std::string_view name) {
+  if (name.empty() || IsEdgeBlank(name.front()) || IsEdgeBlank(name.back())) return false;
+  for (std::size_t i = 0; i < name.size();) {
+    const auto lead = static_cast<unsigned char>(name[i]);
+    if (lead < 0x80) {
+      if (kForbidden.find(name[i]) != std::string_view::npos) return false;
+      ++i;
+      continue;
+    }
+    // A multi-byte character must be whole: a cut one could not be handed to
+    // Windows as a name.
+    const std::size_t length = Utf8SequenceLength(lead);
+    if (length == 1 || i + length > name.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
+int CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr); }
+
+int CreateFolderPath(IFileSystem& files, std::string_view path) {
+  // The whole form is checked before the disk is touched, so that a path that
+  // turns out malformed halfway ("D:\a\\b") leaves no folders behind.
+  if (const int form = CheckFolderPath(path); form != folder_result::kOk) return form;
+  return WalkFolderPath(path, &files);
+}
+
+int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path) {
+  using namespace folder_result;
+  constexpr unsigned kBox = mb::kTaskModal;
+  const auto report = [&](int result) {
+    prompts.Show(PromptOwner::None,
+                 result == kMalformed ? std::string(kFolderMalformedMessage) : WithPath(kFolderNotCreatedFormat, path),
+                 kCaption, mb::kWarning | kBox);
+    return result;
+  };
+
+  if (const int form = CheckFolderPath(path); form != kOk) return report(form);
+  if (files.Exists(std::string(path))) return kOk;
+  if (prompts.Show(PromptOwner::None, WithPath(kFolderMissingQuestionFormat, path), kCaption,
+                   mb::kQuestion | kBox) != mb::kIdYes)
+    return kDeclined;
+  const int created = CreateFolderPath(files, path);
+  return created == kOk ? kOk : report(created);
+}

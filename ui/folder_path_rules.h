@@ -1,0 +1,47 @@
+#pragma once
+// The form a destination folder path must have, and the step that makes sure
+// it exists: check the form, ask before creating a missing folder, create
+// every missing level and report each failure in a message box.
+//
+// A well-formed path is a drive root ("D:\", either letter case) or a root
+// followed by valid folder names separated by single '\', with no '\' at the
+// end, and at most kMaxFolderPathChars characters.
+#include <cstddef>
+#include <string_view>
+
+#include "platform/file_port.h"
+#include "platform/prompt_port.h"
+
+namespace folder_result {
+inline constexpr int kOk = 0;           // well formed; or exists / was created
+inline constexpr int kDeclined = -1;    // the user said no to creating it
+inline constexpr int kMalformed = 1;    // not a well-formed folder path
+inline constexpr int kNotCreated = 2;   // a level could not be created, or the root is missing
+inline constexpr int kAppeared = 3;     // the full path existed when its last level was due
+}  // namespace folder_result
+
+// Paths must fit the product's 260-byte buffers with their terminator; the
+// shell also overflows on longer ones.
+inline constexpr std::size_t kMaxFolderPathChars = 259;
+
+// Not empty, no tab, space or '.' at either end, none of  " * / : < > ? \ |
+// and well-formed UTF-8. Control characters and Japanese text are allowed.
+bool IsValidFolderName(std::string_view name);
+
+// 0 or 1; the form only, never the disk.
+int CheckFolderPath(std::string_view path);
+
+// 0, 1, 2 or 3. A malformed path creates nothing. Otherwise each level that
+// is missing is created in order from the root down; a level counts as
+// present when anything of that name exists (a file too). Levels created
+// before a failure stay.
+int CreateFolderPath(IFileSystem& files, std::string_view path);
+
+// 0 when the folder exists or was just created; -1 when the user declined;
+// 1, 2 or 3 after telling the user why. Its boxes have no owner and are
+// task-modal.
+int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path);
+
+extern const char* const kFolderMissingQuestionFormat;  // "%s は存在しません。作成しますか？"
+extern const char* const kFolderMalformedMessage;       // "正しいフォルダを入力してください。"
+extern const char* const kFolderNotCreatedFormat;       // "%s を作成できません。"
