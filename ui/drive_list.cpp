@@ -1,0 +1,99 @@
+#include "ui/drive_list.h"
+
+#include "catalogue/data_dir_records.h"
+#include "platform/text.h"
+
+const char* const kSameFolderMessage = "移動元フォルダと同じフォルダには移動できません。";
+
+namespace {
+
+const DestDialogTexts kCopyTexts = {
+    "Tavコピーツール - データのコピー",
+    "セットされたCD-ROMは「Tav???? ？？？」です。",
+    "セットされたCD-ROMは「Tav%s %s」です。",
+    "コピー先のドライブを指定して、[次へ]をクリックしてください。",
+    "コピー先のドライブを指定してください。",
+    false,
+};
+
+const DestDialogTexts kMoveTexts = {
+    "Tavコピーツール - データの移動",
+    "選択されたデータは「Tav???? ？？？」です。",
+    "選択されたデータは「Tav%s %s」です。",
+    "移動先のドライブを指定して、[次へ]をクリックしてください。",
+    "移動先のドライブを指定してください。",
+    true,
+};
+
+bool IsTrimmedSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+}  // namespace
+
+const DestDialogTexts& DestDialogTextsFor(DestVariant variant) {
+  return variant == DestVariant::Move ? kMoveTexts : kCopyTexts;
+}
+
+std::string FormatDestDataLine(DestVariant variant, std::string_view year, std::string_view subjectName) {
+  std::string line = DestDialogTextsFor(variant).dataLineFormat;
+  // Filled from the left so that a "%s" inside the year cannot be taken for
+  // the second slot.
+  std::size_t at = line.find("%s");
+  line.replace(at, 2, year);
+  at = line.find("%s", at + year.size());
+  line.replace(at, 2, subjectName);
+  return line;
+}
+
+std::string FormatDriveEntry(char letter, std::optional<std::uint64_t> freeBytes) {
+  std::string entry{letter, ':', '\\'};
+  // Both suffixes begin with an ideographic space (U+3000). The figure is
+  // unsigned 64-bit: a signed 32-bit one turns negative from 2 TiB free.
+  if (freeBytes)
+    entry += "　（約" + std::to_string(*freeBytes >> 20) + "MBの空き）";
+  else
+    entry += "　（空き容量不明）";
+  return entry;
+}
+
+std::vector<std::string> BuildDriveList(IDisks& disks, const std::function<void()>& pumpOneMessage) {
+  std::vector<std::string> entries;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (pumpOneMessage) pumpOneMessage();
+    const std::string root{letter, ':', '\\'};
+    // Removable, CD-ROM, network and RAM drives are never a destination.
+    if (disks.GetDriveType(root) != DriveType::Fixed) continue;
+    entries.push_back(FormatDriveEntry(letter, disks.GetFreeBytes(root)));
+  }
+  return entries;
+}
+
+std::optional<std::string> ComposeDataFolder(std::string_view driveEntry, std::string_view year,
+                                             std::string_view subjectCode) {
+  if (driveEntry.empty() || driveEntry[0] < 'A' || driveEntry[0] > 'Z') return std::nullopt;
+  return std::string(1, driveEntry[0]) + ":\\KR_LAB\\Tav" + std::string(year) + "\\TestDoc_" +
+         std::string(subjectCode);
+}
+
+std::string NormalizeDestFolderText(std::string_view text) {
+  while (!text.empty() && IsTrimmedSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsTrimmedSpace(text.back())) text.remove_suffix(1);
+  std::string folder(text);
+  // A root followed by a second '\' ("D:\\") keeps one: the bound is 3 characters.
+  while (Utf16Length(folder) > 3 && folder.back() == '\\') folder.pop_back();
+  if (Utf16Length(folder) < 3 && !folder.empty() && IsDriveLetter(folder.front()) && folder.back() == ':')
+    folder += '\\';
+  return folder;
+}
+
+bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFolder) {
+  return EqualsIgnoreAsciiCase(registeredFolder, composedFolder);
+}
+
+MoveSourceCheck CheckMoveSource(IRegistry& registry, TavAppState& app, std::string_view composedFolder) {
+  auto registered = ReadDataDirRecord(registry, app.m_szSubjectKey, app.m_szYear);
+  if (!registered) return MoveSourceCheck::RecordUnreadable;
+  app.m_szDataDir = std::move(*registered);
+  return IsSameFolder(app.m_szDataDir, composedFolder) ? MoveSourceCheck::SameFolder : MoveSourceCheck::Accepted;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The destination drive dialog's logic, shared by its copy and move variants:
+// the list of fixed drives with their free space, the data folder composed on
+// the chosen drive, the clean-up of the folder text and the move variant's
+// check against the data set's registered folder.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app_state.h"
+#include "platform/disk_port.h"
+#include "platform/registry_port.h"
+
+enum class DestVariant { Copy, Move };
+
+struct DestDialogTexts {
+  const char* title;
+  const char* templateDataLine;  // the data set line before initialisation
+  const char* dataLineFormat;    // "…「Tav%s %s」です。": year, then subject name
+  const char* prompt;
+  const char* noDriveMessage;    // nothing chosen, or no drive to choose
+  bool checksRegisteredFolder;   // the move variant refuses the data set's own folder
+};
+const DestDialogTexts& DestDialogTextsFor(DestVariant variant);
+
+// The data set line with the year and the subject's display name filled in.
+std::string FormatDestDataLine(DestVariant variant, std::string_view year, std::string_view subjectName);
+
+extern const char* const kSameFolderMessage;  // "移動元フォルダと同じフォルダには移動できません。"
+
+// "D:\" followed by "　（約<n>MBの空き）" (free bytes / 2^20, rounded down) or,
+// when the free space is unknown, "　（空き容量不明）".
+std::string FormatDriveEntry(char letter, std::optional<std::uint64_t> freeBytes);
+
+// One entry per fixed drive, in letter order A..Z. `pumpOneMessage` (may be
+// empty) runs once before each letter so that a slow probe does not freeze
+// the window that waits on it.
+std::vector<std::string> BuildDriveList(IDisks& disks, const std::function<void()>& pumpOneMessage);
+
+// "D:\KR_LAB\Tav2007\TestDoc_B" on the drive of the entry; nullopt when the
+// entry does not begin with a drive letter 'A'..'Z' (nothing chosen).
+std::optional<std::string> ComposeDataFolder(std::string_view driveEntry, std::string_view year,
+                                             std::string_view subjectCode);
+
+// The folder text as the dialog checks it: white space trimmed at both ends,
+// trailing '\' removed while more than 3 characters remain, and a bare drive
+// ("D:") made its root ("D:\").
+std::string NormalizeDestFolderText(std::string_view text);
+
+// A move onto the data set's own folder; letter case does not matter.
+bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFolder);
+
+enum class MoveSourceCheck { Accepted, RecordUnreadable, SameFolder };
+
+// The move variant's check before it accepts a destination: reads the data
+// set's record (m_szSubjectKey, m_szYear) into m_szDataDir and refuses the
+// folder it already lies in. m_szDataDir is left alone when the record cannot
+// be read.
+MoveSourceCheck CheckMoveSource(IRegistry& registry, TavAppState& app, std::string_view composedFolder);
