@@ -13,6 +13,12 @@ constexpr int kYearCount = 8;
 constexpr std::string_view kTwinSubjectKey = "Earth";
 constexpr std::string_view kTwinKey = "General";
 
+// An empty key name would address the product's own key above the subjects.
+std::unique_ptr<IRegistryKey> OpenSubjectKey(IRegistry& registry, std::string_view keyName, RegAccess access) {
+  if (keyName.empty()) return nullptr;
+  return registry.OpenKey(RegRoot::LocalMachine, DataDirKeyPath(keyName), access);
+}
+
 bool HasTwin(std::string_view subjectKey) { return EqualsIgnoreAsciiCase(subjectKey, kTwinSubjectKey); }
 
 std::optional<std::string> ReadBounded(IRegistryKey& key, const std::string& name) {
@@ -22,6 +28,7 @@ std::optional<std::string> ReadBounded(IRegistryKey& key, const std::string& nam
 }
 
 bool SetRecord(IRegistry& registry, std::string_view keyName, const std::string& name, std::string_view path) {
+  if (keyName.empty()) return false;
   auto key = registry.CreateKey(RegRoot::LocalMachine, DataDirKeyPath(keyName));
   return key && key->SetString(name, std::string(path));
 }
@@ -29,7 +36,7 @@ bool SetRecord(IRegistry& registry, std::string_view keyName, const std::string&
 // Opening for writing, never creating: removing a record must not leave an
 // empty key behind for a subject that never had one.
 bool RemoveRecord(IRegistry& registry, std::string_view keyName, const std::string& name) {
-  auto key = registry.OpenKey(RegRoot::LocalMachine, DataDirKeyPath(keyName), RegAccess::Write);
+  auto key = OpenSubjectKey(registry, keyName, RegAccess::Write);
   if (!key) return false;
   key->DeleteValue(name);  // false also when the value is already gone, which is what we want
   return true;
@@ -48,7 +55,7 @@ std::string DataDirValueName(std::string_view year) {
 
 std::vector<DataDirRecord> EnumDataDirRecords(IRegistry& registry, std::string_view subjectKey) {
   std::vector<DataDirRecord> records;
-  auto key = registry.OpenKey(RegRoot::LocalMachine, DataDirKeyPath(subjectKey), RegAccess::Read);
+  auto key = OpenSubjectKey(registry, subjectKey, RegAccess::Read);
   if (!key) return records;
   for (int index = 0; index < kYearCount; ++index) {
     const std::string year = std::to_string(kFirstYear + index);
@@ -60,7 +67,7 @@ std::vector<DataDirRecord> EnumDataDirRecords(IRegistry& registry, std::string_v
 
 std::optional<std::string> ReadDataDirRecord(IRegistry& registry, std::string_view subjectKey,
                                              std::string_view year) {
-  auto key = registry.OpenKey(RegRoot::LocalMachine, DataDirKeyPath(subjectKey), RegAccess::Read);
+  auto key = OpenSubjectKey(registry, subjectKey, RegAccess::Read);
   if (!key) return std::nullopt;
   return ReadBounded(*key, DataDirValueName(year));
 }

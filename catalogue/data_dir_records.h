@@ -7,6 +7,7 @@
 // and never listed.
 //
 // Every operation opens its key, works and lets it close before returning.
+// An empty subject key name fails every operation.
 #include <cstddef>
 #include <optional>
 #include <string>

@@ -163,6 +163,17 @@ TEST_F(DataDirRecordsTest, RemovalNeverCreatesAKeyAndAGoneValueCountsAsRemoved) 
   EXPECT_EQ(Get(kBiology, "DataDir05"), "keep");
 }
 
+TEST_F(DataDirRecordsTest, EmptySubjectKeyNeverReachesTheProductKey) {
+  Put("SOFTWARE\\KR_LAB\\Tav2007\\", "DataDir05", "D:\\KR_LAB\\Tav2005\\TestDoc_B");
+  Put("SOFTWARE\\KR_LAB\\Tav2007", "DataDir05", "D:\\KR_LAB\\Tav2005\\TestDoc_B");
+  EXPECT_TRUE(EnumDataDirRecords(registry, "").empty());
+  EXPECT_EQ(ReadDataDirRecord(registry, "", "2005"), std::nullopt);
+  EXPECT_EQ(WriteDataDirRecord(registry, "", "2005", "x"), RecordUpdate::SubjectKeyFailed);
+  EXPECT_EQ(DeleteDataDirRecord(registry, "", "2005"), RecordUpdate::SubjectKeyFailed);
+  EXPECT_EQ(Get("SOFTWARE\\KR_LAB\\Tav2007\\", "DataDir05"), "D:\\KR_LAB\\Tav2005\\TestDoc_B");
+  EXPECT_EQ(Get("SOFTWARE\\KR_LAB\\Tav2007", "DataDir05"), "D:\\KR_LAB\\Tav2005\\TestDoc_B");
+}
+
 // A registry whose keys open but refuse to store values, as a key opened with
 // too few rights or a full registry hive would.
 class ReadOnlyValues : public IRegistry {
