@@ -1,5 +1,7 @@
 #include "copy/content_size.h"
 
+#include "ui/drive_list.h"
+
 #include <limits>
 
 const char* const kNoKindChosenMessage = "コピー元のフォルダが選択されていません。";
@@ -90,10 +92,5 @@ std::string RequiredSpaceLine(std::uint64_t requiredBytes) {
 }
 
 std::string DiscCaptionLine(std::string_view year, std::string_view subjectName) {
-  std::string line = "セットされたCD-ROMは「Tav";
-  line += year;
-  line += ' ';
-  line += subjectName;
-  line += "」です。";
-  return line;
+  return FormatDestDataLine(DestVariant::Copy, year, subjectName);
 }

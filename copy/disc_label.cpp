@@ -57,8 +57,8 @@ DetectionResult RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMes
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (pumpOneMessage && !pumpOneMessage()) return DetectionResult::Cancelled;
     const std::string root = std::string(1, letter) + ":\\";
-    if (disks.GetDriveType(root) != DriveType::CdRom) continue;
-    const auto label = disks.GetVolumeLabel(root);
+    if (disks.DriveTypeOf(root) != DriveType::CdRom) continue;
+    const auto label = disks.VolumeLabel(root);
     if (!label) continue;  // no disc in the drive
     const LabelClassification c = ClassifyVolumeLabel(*label);
     switch (c.kind) {
@@ -79,7 +79,7 @@ bool IsSameDiscInDrive(IDisks& disks, std::string_view cdRoot, std::string_view 
   // No disc was identified yet: an unlabelled disc must not pass as "the same".
   if (discLabel.empty()) return false;
   const std::string root(cdRoot);
-  if (disks.GetDriveType(root) != DriveType::CdRom) return false;
-  const auto label = disks.GetVolumeLabel(root);
+  if (disks.DriveTypeOf(root) != DriveType::CdRom) return false;
+  const auto label = disks.VolumeLabel(root);
   return label && EqualsIgnoreAsciiCase(*label, discLabel);
 }

@@ -10,9 +10,9 @@ enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Rem
 class IDisks {
  public:
   virtual ~IDisks() = default;
-  virtual DriveType GetDriveType(const std::string& root) = 0;
+  virtual DriveType DriveTypeOf(const std::string& root) = 0;
   // The volume label, or nullopt when the volume cannot be read (no disc).
-  virtual std::optional<std::string> GetVolumeLabel(const std::string& root) = 0;
+  virtual std::optional<std::string> VolumeLabel(const std::string& root) = 0;
   // Bytes free to the calling user on the volume of `path`, or nullopt.
-  virtual std::optional<std::uint64_t> GetFreeBytes(const std::string& path) = 0;
+  virtual std::optional<std::uint64_t> FreeBytes(const std::string& path) = 0;
 };

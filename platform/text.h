@@ -3,6 +3,7 @@
 // the boundary. UTF-8 never puts a byte below 0x80 inside a multi-byte
 // character, so '\\' and the forbidden path characters are found byte-wise.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,7 @@ std::size_t Utf8SequenceLength(unsigned char lead);
 
 std::string AsciiUpper(std::string_view text);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
+// Fills each "%s" of `format`, left to right, with the next argument; text
+// that an argument brings in is never taken for a further slot.
+std::string FormatText(std::string_view format, std::initializer_list<std::string_view> args);

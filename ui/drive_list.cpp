@@ -36,14 +36,7 @@ const DestDialogTexts& DestDialogTextsFor(DestVariant variant) {
 }
 
 std::string FormatDestDataLine(DestVariant variant, std::string_view year, std::string_view subjectName) {
-  std::string line = DestDialogTextsFor(variant).dataLineFormat;
-  // Filled from the left so that a "%s" inside the year cannot be taken for
-  // the second slot.
-  std::size_t at = line.find("%s");
-  line.replace(at, 2, year);
-  at = line.find("%s", at + year.size());
-  line.replace(at, 2, subjectName);
-  return line;
+  return FormatText(DestDialogTextsFor(variant).dataLineFormat, {year, subjectName});
 }
 
 std::string FormatDriveEntry(char letter, std::optional<std::uint64_t> freeBytes) {
@@ -63,8 +56,8 @@ std::vector<std::string> BuildDriveList(IDisks& disks, const std::function<void(
     if (pumpOneMessage) pumpOneMessage();
     const std::string root{letter, ':', '\\'};
     // Removable, CD-ROM, network and RAM drives are never a destination.
-    if (disks.GetDriveType(root) != DriveType::Fixed) continue;
-    entries.push_back(FormatDriveEntry(letter, disks.GetFreeBytes(root)));
+    if (disks.DriveTypeOf(root) != DriveType::Fixed) continue;
+    entries.push_back(FormatDriveEntry(letter, disks.FreeBytes(root)));
   }
   return entries;
 }

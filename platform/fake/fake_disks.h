@@ -12,15 +12,15 @@ struct FakeDrive {
 
 class FakeDisks : public IDisks {
  public:
-  DriveType GetDriveType(const std::string& root) override {
+  DriveType DriveTypeOf(const std::string& root) override {
     const FakeDrive* d = Find(root);
     return d ? d->type : DriveType::NoRootDir;
   }
-  std::optional<std::string> GetVolumeLabel(const std::string& root) override {
+  std::optional<std::string> VolumeLabel(const std::string& root) override {
     const FakeDrive* d = Find(root);
     return d ? d->label : std::nullopt;
   }
-  std::optional<std::uint64_t> GetFreeBytes(const std::string& path) override {
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) override {
     ++freeSpaceQueries;
     const FakeDrive* d = Find(path);
     return d ? d->freeBytes : std::nullopt;

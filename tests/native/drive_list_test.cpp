@@ -30,13 +30,13 @@ TEST(DriveEntry, FreeSpaceInWholeMegabytes) {
 // Logs every probe and every message pump in the order they happen.
 class LoggingDisks : public FakeDisks {
  public:
-  DriveType GetDriveType(const std::string& root) override {
+  DriveType DriveTypeOf(const std::string& root) override {
     log.push_back("type " + root);
-    return FakeDisks::GetDriveType(root);
+    return FakeDisks::DriveTypeOf(root);
   }
-  std::optional<std::uint64_t> GetFreeBytes(const std::string& path) override {
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) override {
     log.push_back("free " + path);
-    return FakeDisks::GetFreeBytes(path);
+    return FakeDisks::FreeBytes(path);
   }
   std::vector<std::string> log;
 };

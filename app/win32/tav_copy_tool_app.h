@@ -1,0 +1,28 @@
+#pragma once
+// The one application object: start-up, the rights scan, and the fields of
+// the current data set that a command's dialogs hand to each other.
+#include "app/app_state.h"
+#include "platform/win32/afx_app.h"
+#include "platform/win32/win32_disks.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_prompts.h"
+#include "platform/win32/win32_registry.h"
+
+class CTavCopyToolApp : public CWinApp, public TavAppState {
+ public:
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+
+  HANDLE m_hMutex = nullptr;
+
+  // The real operating system behind the core's ports.
+  Win32Registry registry;
+  Win32Disks disks;
+  Win32FileSystem files;
+  Win32Profile profile;
+  Win32Prompts prompts;
+};
+
+// The global application object.
+CTavCopyToolApp& TavApp();

@@ -1,0 +1,40 @@
+# Tests under Wine. GoogleTest is built from Debian's sources with the same
+# cross compiler; ctest runs each program through scripts/wine-run.sh, which
+# uses the test prefix that the "wine_prefix" fixture prepares.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(TAV_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(TAV_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+
+add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh ${TAV_WINE_PREFIX})
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
+
+# The in-process tests: the Win32 ports against Wine's registry, files, shell
+# and drives, and every dialog opened and operated by messages.
+file(GLOB TAV_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
+add_executable(wine_tests ${TAV_WINE_TEST_SOURCES} $<TARGET_OBJECTS:tav_resources>)
+target_link_libraries(wine_tests PRIVATE tav_win32 tav_test_support gtest gmock)
+target_compile_options(wine_tests PRIVATE ${TAV_WARNINGS})
+
+# Shared by both Windows test programs: find windows, click, read message boxes.
+file(GLOB TAV_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(tav_test_support STATIC ${TAV_TEST_SUPPORT_SOURCES})
+target_include_directories(tav_test_support PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(tav_test_support PUBLIC user32 gdi32 gtest)
+target_compile_options(tav_test_support PRIVATE ${TAV_WARNINGS})
+
+# End to end: the real exe driven from a separate automation program.
+file(GLOB TAV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${TAV_E2E_SOURCES})
+target_link_libraries(e2e_tests PRIVATE tav_core tav_test_support gtest)
+target_compile_options(e2e_tests PRIVATE ${TAV_WARNINGS})
+add_dependencies(e2e_tests TavCopyTool)
+
+function(tav_wine_test name)
+  add_test(NAME ${name} COMMAND ${TAV_WINE_RUN} ${TAV_WINE_PREFIX} ${ARGN})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
+endfunction()
+
+tav_wine_test(wine_tests $<TARGET_FILE:wine_tests>)
+tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --exe=$<TARGET_FILE:TavCopyTool>)

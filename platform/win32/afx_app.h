@@ -1,0 +1,45 @@
+#pragma once
+// Application base in the manner of the classic dialog framework: one global
+// object, WinMain calls InitInstance and then ExitInstance, and InitInstance
+// returning FALSE means "no message loop of our own".
+#include <windows.h>
+
+#include <string>
+
+class CDialog;
+
+class CWinApp {
+ public:
+  CWinApp();
+  virtual ~CWinApp();
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+
+  virtual BOOL InitInstance() { return FALSE; }
+  virtual int ExitInstance() { return 0; }
+
+  HINSTANCE m_hInstance = nullptr;
+  std::string m_lpCmdLine;   // the command line after the program name, UTF-8
+  std::string m_exePath;     // full path of the executable, UTF-8
+  CDialog* m_pMainWnd = nullptr;
+
+  // Called by WinMain before InitInstance.
+  void Attach(HINSTANCE instance);
+};
+
+CWinApp* AfxGetApp();
+HWND AfxGetMainHwnd();  // the main window's handle, or nullptr
+// The command line after the program name, as the framework splits it.
+std::wstring CommandLineTail(const wchar_t* fullCommandLine);
+
+// Wait cursor for the length of a scope, restored on every way out.
+class CWaitCursor {
+ public:
+  CWaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  ~CWaitCursor() { SetCursor(previous_); }
+  CWaitCursor(const CWaitCursor&) = delete;
+  CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};

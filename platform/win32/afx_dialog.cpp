@@ -1,0 +1,145 @@
+#include "platform/win32/afx_dialog.h"
+
+#include "platform/win32/afx_app.h"
+#include "platform/win32/win_text.h"
+
+namespace {
+CDialog* g_active = nullptr;
+}
+
+CDialog::CDialog(UINT templateId, CDialog* parent) : templateId_(templateId) {
+  if (parent) owner_ = parent->m_hWnd;
+}
+
+CDialog::~CDialog() {
+  if (m_hWnd) DestroyWindow(m_hWnd);
+}
+
+CDialog* CDialog::Active() { return g_active; }
+
+INT_PTR CDialog::DoModal() {
+  HWND owner = owner_ ? owner_ : AfxGetMainHwnd();
+  if (owner == m_hWnd) owner = nullptr;  // the main window owns no one but others
+  ended_ = false;
+  result_ = IDCANCEL;
+  outer_ = g_active;
+  g_active = this;
+
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  m_hWnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId_), owner, &CDialog::DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+  if (!m_hWnd) {
+    g_active = outer_;
+    return -1;
+  }
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  if (!ended_) ShowWindow(m_hWnd, SW_SHOW);
+
+  MSG msg;
+  while (!ended_) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {  // WM_QUIT: end the dialog and let the outer loop see it too
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (!PreTranslateMessage(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+
+  // Re-enable the owner before the dialog goes, so activation returns to it.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (owner) SetActiveWindow(owner);
+  DestroyWindow(m_hWnd);
+  m_hWnd = nullptr;
+  g_active = outer_;
+  return result_;
+}
+
+void CDialog::EndDialog(int result) {
+  result_ = result;
+  ended_ = true;
+  if (m_hWnd) ShowWindow(m_hWnd, SW_HIDE);
+  PostMessageW(nullptr, WM_NULL, 0, 0);  // wake the modal loop
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+  return m_hWnd && IsDialogMessageW(m_hWnd, msg);
+}
+
+std::string CDialog::GetItemText(int id) const { return GetWindowTextU8(GetDlgItem(id)); }
+
+void CDialog::SetItemText(int id, const std::string& text) const { SetWindowTextU8(GetDlgItem(id), text); }
+
+int CDialog::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) const {
+  return ::MessageBoxW(m_hWnd, W(text).c_str(), W(caption).c_str(), flags);
+}
+
+void CDialog::SetBigIcon(HICON icon) const {
+  ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CDialog* self;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<CDialog*>(lParam);
+    self->m_hWnd = window;
+    SetWindowLongPtrW(window, DWLP_USER, lParam);
+  } else {
+    self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+  }
+  return self ? self->Dispatch(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const int code = HIWORD(wParam);
+      if (code == BN_CLICKED && id == IDOK) {
+        OnOK();
+        return TRUE;
+      }
+      if (code == BN_CLICKED && id == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+      }
+      return OnCommand(id, code);
+    }
+    case WM_TIMER:
+      OnTimer(wParam);
+      return TRUE;
+    case WM_HELP:
+      if (OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam))) {
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) {
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_PAINT:
+      return OnPaint();
+    case WM_SYSCOMMAND:
+      if (OnSysCommand(static_cast<UINT>(wParam), lParam)) {
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_QUERYDRAGICON: {
+      HCURSOR icon = OnQueryDragIcon();
+      if (!icon) return FALSE;
+      return reinterpret_cast<INT_PTR>(icon);  // answered directly, as dialogs do for this message
+    }
+    default:
+      return FALSE;
+  }
+}

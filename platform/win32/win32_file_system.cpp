@@ -1,0 +1,92 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/win32/afx_app.h"
+#include "platform/win32/win_text.h"
+
+bool Win32FileSystem::Exists(const std::string& path) {
+  return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32FileSystem::IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(W(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::CreateFolder(const std::string& path) { return CreateDirectoryW(W(path).c_str(), nullptr); }
+
+bool Win32FileSystem::RemoveEmptyFolder(const std::string& path) { return RemoveDirectoryW(W(path).c_str()); }
+
+namespace {
+
+bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<FileEntry>& entries) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring rel = relative.empty() ? name : relative + L"\\" + name;
+    const bool isFolder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    const std::uint64_t size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    entries.push_back({U8(rel), isFolder ? 0 : size, isFolder});
+    if (isFolder && !Walk(folder + L"\\" + name, rel, entries)) ok = false;
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return ok;
+}
+
+// The shell's lists: each path NUL-ended, one more NUL after the last.
+std::wstring ShellList(const std::vector<std::string>& paths) {
+  std::wstring list;
+  for (const auto& p : paths) {
+    list += W(p);
+    list.push_back(L'\0');
+  }
+  list.push_back(L'\0');
+  return list;
+}
+
+}  // namespace
+
+std::optional<std::vector<FileEntry>> Win32FileSystem::ListTree(const std::string& folder) {
+  std::vector<FileEntry> entries;
+  if (!Walk(W(folder), L"", entries)) return std::nullopt;
+  return entries;
+}
+
+ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<std::string>& from,
+                                                const std::string& to) {
+  // The shell cannot take a path of MAX_PATH characters or more (Wine's copy
+  // overflows a fixed buffer on one); refuse before it is handed over.
+  for (const auto& p : from)
+    if (Utf16Length(p) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
+  if (Utf16Length(to) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
+
+  const std::wstring source = ShellList(from);
+  const std::wstring target = op == ShellOp::Delete ? std::wstring() : ShellList({to});
+  SHFILEOPSTRUCTW operation{};
+  operation.hwnd = AfxGetMainHwnd();
+  switch (op) {
+    case ShellOp::Copy:
+      operation.wFunc = FO_COPY;
+      operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR;
+      break;
+    case ShellOp::Move:
+      operation.wFunc = FO_MOVE;
+      operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMMKDIR;
+      break;
+    case ShellOp::Delete:
+      operation.wFunc = FO_DELETE;
+      operation.fFlags = FOF_NOCONFIRMATION;
+      break;
+  }
+  operation.pFrom = source.c_str();
+  operation.pTo = op == ShellOp::Delete ? nullptr : target.c_str();
+  CWaitCursor wait;
+  const int result = SHFileOperationW(&operation);
+  return {result, operation.fAnyOperationsAborted != FALSE};
+}

@@ -1,0 +1,31 @@
+# Environment for every Wine process of the project, and drive helpers.
+# Source with the prefix as argument.
+export WINEPREFIX=$1
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+# Japanese locale: Wine then uses code page 932 although glibc lacks the locale.
+export LC_ALL=ja_JP.UTF-8
+# No Mono or Gecko installer questions at prefix creation.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+if ! wine --version >/dev/null 2>&1 || ! command -v wine >/dev/null; then
+  wine() { /usr/lib/wine/wine64 "$@"; }
+fi
+
+# tav_drive LETTER fixed|cdrom [LABEL]: the drive is a folder under the prefix;
+# a CD-ROM's volume label is the text of .windows-label in its root. Wine's
+# mount manager caches drives and labels: run `wineserver -k` after changes.
+tav_drive() {
+  local letter=$1 type=$2 label=${3-}
+  local folder="$WINEPREFIX/drives/$letter"
+  mkdir -p "$folder"
+  ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
+  if [ "$type" = cdrom ]; then
+    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null
+  else
+    wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
+  fi
+  if [ -n "$label" ]; then printf '%s' "$label" > "$folder/.windows-label"; else rm -f "$folder/.windows-label"; fi
+}
+
+# A Windows path for a Linux one (through drive Z:).
+tav_winpath() { printf 'Z:%s' "${1//\//\\}"; }

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the project's Wine prefix.
+# Usage: wine-run.sh PREFIX PROGRAM [ARGS...]; an argument --exe=/linux/path
+# (any --name=/linux/path) is handed over as a Windows path.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh" "$1"
+shift
+program=$1
+shift
+args=()
+for a in "$@"; do
+  case "$a" in
+    --*=/*) args+=("${a%%=*}=$(tav_winpath "${a#*=}")") ;;
+    *) args+=("$a") ;;
+  esac
+done
+export TAV_WINEPREFIX_UNIX=$WINEPREFIX
+exec wine "$program" "${args[@]}"

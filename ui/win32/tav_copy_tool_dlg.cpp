@@ -1,0 +1,104 @@
+#include "ui/win32/tav_copy_tool_dlg.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/win32/tav_copy_tool_app.h"
+#include "platform/win32/win_text.h"
+#include "res/resource.h"
+#include "ui/usage_help.h"
+#include "ui/win32/about_dlg.h"
+
+CTavCopyToolDlg::CTavCopyToolDlg()
+    : CDialog(IDD_TAVCOPYTOOL_DIALOG),
+      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+BOOL CTavCopyToolDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE)) {
+    wchar_t* text = nullptr;  // points into the resource; length returned
+    const int length = LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length > 0) {
+      const std::wstring entry(text, static_cast<std::size_t>(length));
+      AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, entry.c_str());
+    }
+  }
+  SetBigIcon(m_hIcon);
+  m_bBusy = false;
+  return TRUE;
+}
+
+BOOL CTavCopyToolDlg::PreTranslateMessage(MSG* msg) {
+  // Enter would press the hidden default button and Escape would close the
+  // menu: both are swallowed whichever control has the focus.
+  if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) return TRUE;
+  return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CTavCopyToolDlg::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return FALSE;
+  switch (id) {
+    case IDC_MOVE: OnMove(); return TRUE;
+    case IDC_DELETE: OnDelete(); return TRUE;
+    case IDC_COPY: OnCopy(); return TRUE;
+    case IDC_EXIT: OnExit(); return TRUE;
+    case IDC_USAGE: OnUsage(); return TRUE;
+    default: return FALSE;
+  }
+}
+
+BOOL CTavCopyToolDlg::OnSysCommand(UINT id, LPARAM) {
+  if ((id & 0xFFF0) != IDM_ABOUTBOX) return FALSE;
+  CAboutDlg about;
+  about.DoModal();
+  return TRUE;
+}
+
+BOOL CTavCopyToolDlg::OnPaint() {
+  if (!IsIconic(m_hWnd)) return FALSE;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(m_hWnd, &paint);
+  SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  const int cxIcon = GetSystemMetrics(SM_CXICON);
+  const int cyIcon = GetSystemMetrics(SM_CYICON);
+  RECT rect;
+  GetClientRect(m_hWnd, &rect);
+  DrawIcon(dc, (rect.right - rect.left - cxIcon + 1) / 2, (rect.bottom - rect.top - cyIcon + 1) / 2, m_hIcon);
+  EndPaint(m_hWnd, &paint);
+  return TRUE;
+}
+
+BOOL CTavCopyToolDlg::OnSetCursor(HWND, UINT, UINT) {
+  if (!m_bBusy) return FALSE;
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  return TRUE;
+}
+
+void CTavCopyToolDlg::OnExit() {
+  if (!m_bBusy) EndDialog(IDOK);
+}
+
+void CTavCopyToolDlg::OnCopy() {
+  if (m_bBusy) return;
+}
+
+void CTavCopyToolDlg::OnMove() {
+  if (m_bBusy) return;
+}
+
+void CTavCopyToolDlg::OnDelete() {
+  if (m_bBusy) return;
+}
+
+void CTavCopyToolDlg::OnUsage() {
+  CTavCopyToolApp& app = TavApp();
+  const auto path = HelpDocumentPath(app.profile, app.m_szAppDir, app.m_szIniPath);
+  if (!path) {
+    ShowMessageBox(kHelpNameMissingMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(m_hWnd, L"open", W(*path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  if (result <= 32) ShowMessageBox(kHelpOpenFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+}
