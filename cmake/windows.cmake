@@ -14,7 +14,7 @@ target_compile_options(tav_win32 PRIVATE ${TAV_WARNINGS})
 # exe and the test programs (which open the dialogs for real).
 add_library(tav_resources OBJECT ${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico;${CMAKE_SOURCE_DIR}/res/TavCopyTool.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/disc_wait.rc;${CMAKE_SOURCE_DIR}/res/copy_select.rc;${CMAKE_SOURCE_DIR}/res/dest.rc;${CMAKE_SOURCE_DIR}/res/data_list.rc;${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico;${CMAKE_SOURCE_DIR}/res/TavCopyTool.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 
 add_executable(TavCopyTool WIN32 ${TAV_WIN_MAIN} $<TARGET_OBJECTS:tav_resources>)
 target_link_libraries(TavCopyTool PRIVATE tav_win32)

@@ -2,13 +2,13 @@
 // test programs can link the dialogs with a main of their own).
 #include <windows.h>
 
-#include "platform/win32/afx_app.h"
+#include "app/win32/tav_copy_tool_app.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // Empty CD-ROM drives fail quietly instead of asking for a disc.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  CWinApp* app = AfxGetApp();
-  app->Attach(instance);
-  app->InitInstance();
-  return app->ExitInstance();
+  CTavCopyToolApp& app = TavApp();
+  app.Attach(instance);
+  app.InitInstance();  // always FALSE: no message loop of the framework's own
+  return app.ExitInstance();
 }

@@ -1,0 +1,74 @@
+// The registry port against Wine's real registry.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/win32/win32_registry.h"
+
+namespace {
+
+const char* const kTestKey = "SOFTWARE\\KR_LAB\\Tav2007\\WineTestSubject";
+
+class Win32RegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Clean(); }
+  void TearDown() override { Clean(); }
+  static void Clean() {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\KR_LAB\\Tav2007\\WineTestSubject");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KR_LAB\\Tav2007\\WineTestSubject");
+  }
+  Win32Registry registry;
+};
+
+TEST_F(Win32RegistryTest, MachineRecordsLandWhereA32BitReaderLooks) {
+  {
+    auto key = registry.CreateKey(RegRoot::LocalMachine, kTestKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_TRUE(key->SetString("DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_B"));
+  }
+  // A 64-bit prefix keeps the 32-bit view of HKLM\SOFTWARE under Wow6432Node.
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\KR_LAB\\Tav2007\\WineTestSubject", 0,
+                          KEY_READ | KEY_WOW64_64KEY, &raw),
+            ERROR_SUCCESS);
+  wchar_t data[300] = {};
+  DWORD type = 0, size = sizeof data;
+  EXPECT_EQ(RegQueryValueExW(raw, L"DataDir07", nullptr, &type, reinterpret_cast<BYTE*>(data), &size), ERROR_SUCCESS);
+  RegCloseKey(raw);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_STREQ(data, L"D:\\KR_LAB\\Tav2007\\TestDoc_B");
+  EXPECT_EQ(size, sizeof(L"D:\\KR_LAB\\Tav2007\\TestDoc_B")) << "the terminator is stored";
+  // ... and not in the 64-bit view.
+  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\KR_LAB\\Tav2007\\WineTestSubject", 0,
+                          KEY_READ | KEY_WOW64_64KEY, &raw),
+            ERROR_SUCCESS);
+}
+
+TEST_F(Win32RegistryTest, ReadsWritesAndDeletesJapaneseTextWithoutCreatingOnOpen) {
+  EXPECT_EQ(registry.OpenKey(RegRoot::LocalMachine, kTestKey, RegAccess::Read), nullptr);
+  EXPECT_EQ(registry.OpenKey(RegRoot::LocalMachine, kTestKey, RegAccess::Write), nullptr);
+  EXPECT_EQ(registry.OpenKey(RegRoot::LocalMachine, kTestKey, RegAccess::Read), nullptr) << "open never creates";
+
+  registry.CreateKey(RegRoot::LocalMachine, kTestKey)->SetString("DataDir03", "E:\\表示\\ソフト");
+  const char* const otherCase = "software\\kr_lab\\TAV2007\\winetestsubject";
+  auto reader = registry.OpenKey(RegRoot::LocalMachine, otherCase, RegAccess::Read);
+  ASSERT_NE(reader, nullptr) << "key names compare without regard to case";
+  EXPECT_EQ(reader->QueryString("datadir03"), "E:\\表示\\ソフト");
+  EXPECT_EQ(reader->QueryString("DataDir04"), std::nullopt);
+  EXPECT_TRUE(registry.OpenKey(RegRoot::LocalMachine, otherCase, RegAccess::Write)->DeleteValue("DataDir03"));
+  EXPECT_EQ(reader->QueryString("DataDir03"), std::nullopt);
+}
+
+TEST_F(Win32RegistryTest, UserLevelIsReadFromTheUsersKey) {
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\KR_LAB\\Tav2007\\WineTestSubject", 0, nullptr, 0,
+                            KEY_WRITE, nullptr, &raw, nullptr),
+            ERROR_SUCCESS);
+  const wchar_t level[] = L"Admin";
+  RegSetValueExW(raw, L"UserLevel", 0, REG_SZ, reinterpret_cast<const BYTE*>(level), sizeof level);
+  RegCloseKey(raw);
+  auto key = registry.OpenKey(RegRoot::CurrentUser, "Software\\KR_LAB\\Tav2007\\WineTestSubject", RegAccess::Read);
+  ASSERT_NE(key, nullptr);
+  EXPECT_EQ(key->QueryString("UserLevel"), "Admin");
+}
+
+}  // namespace
