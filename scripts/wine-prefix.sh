@@ -13,15 +13,30 @@ if [ ! -f "$prefix/.tav-ready" ]; then
   mkdir -p "$prefix"
   wine wineboot -i >/dev/null 2>&1
   wineserver -w
-  reg() { wine reg add "$@" /f >/dev/null; }
-  reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
-  reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768
-  # The dialogs ask for "ＭＳ Ｐゴシック" / "ＭＳ ゴシック": map them to IPA Gothic.
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Shell Dlg' /d 'IPAPGothic'
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Shell Dlg 2' /d 'IPAPGothic'
+  # Imported from a UTF-16 .reg file: command-line arguments cannot carry the
+  # full-width font names (glibc has no ja_JP.UTF-8 locale for Wine to decode them).
+  # The dialogs ask for "ＭＳ Ｐゴシック": map it and its kin to IPA Gothic.
+  settings=$(mktemp --suffix=.reg)
+  cat <<'REG' | iconv -f UTF-8 -t UTF-16 > "$settings"
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+"MS Shell Dlg"="IPAPGothic"
+"MS Shell Dlg 2"="IPAPGothic"
+REG
+  wine regedit /S "$(tav_winpath "$settings")"
+  rm -f "$settings"
   wineserver -w
   touch "$prefix/.tav-ready"
 fi

@@ -82,6 +82,30 @@ void CDialog::SetBigIcon(HICON icon) const {
   ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
+void CDialog::CenterWindow() const {
+  RECT area;
+  HWND owner = GetWindow(m_hWnd, GW_OWNER);
+  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) {
+    GetWindowRect(owner, &area);
+  } else {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  RECT self;
+  GetWindowRect(m_hWnd, &self);
+  const int width = self.right - self.left;
+  const int height = self.bottom - self.top;
+  int x = area.left + (area.right - area.left - width) / 2;
+  int y = area.top + (area.bottom - area.top - height) / 2;
+  // Keep the whole dialog on the work area.
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  if (x + width > work.right) x = work.right - width;
+  if (y + height > work.bottom) y = work.bottom - height;
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
+  SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* self;
   if (message == WM_INITDIALOG) {
@@ -96,8 +120,17 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
 
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      return OnInitDialog();
+    case WM_INITDIALOG: {
+      RECT before;
+      GetWindowRect(m_hWnd, &before);
+      const BOOL result = OnInitDialog();
+      RECT after;
+      GetWindowRect(m_hWnd, &after);
+      // As the framework does: a dialog that its initialisation did not move
+      // is centred over its owner (or the work area), not left at 0,0.
+      if (EqualRect(&before, &after)) CenterWindow();
+      return result;
+    }
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       const int code = HIWORD(wParam);

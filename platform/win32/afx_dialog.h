@@ -29,6 +29,7 @@ class CDialog {
   // A message box owned by this dialog.
   int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) const;
   void SetBigIcon(HICON icon) const;
+  void CenterWindow() const;
 
   // Test access: the dialog currently running modally (innermost), if any.
   static CDialog* Active();

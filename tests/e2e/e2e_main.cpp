@@ -1,2 +1,23 @@
+// End-to-end automation program: starts the real TavCopyTool.exe in the test
+// prefix and operates it from outside, as a user would.
+// Arguments: --exe=<path of the built exe> [--shots=<folder for screenshots>]
 #include <gtest/gtest.h>
-int main(int argc, char** argv) { ::testing::InitGoogleTest(&argc, argv); return RUN_ALL_TESTS(); }
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/tool_process.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg.rfind("--exe=", 0) == 0) e2e::Options().builtExe = arg.substr(6);
+    if (arg.rfind("--shots=", 0) == 0) e2e::Options().shotsDir = arg.substr(8);
+  }
+  if (e2e::Options().builtExe.empty()) {
+    fprintf(stderr, "usage: e2e_tests --exe=PATH [--shots=DIR]\n");
+    return 2;
+  }
+  return RUN_ALL_TESTS();
+}
