@@ -1,0 +1,148 @@
+#include "copy/copy_command.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_support.h"
+#include "catalogue/content_kinds.h"
+#include "catalogue/data_dir_records.h"
+#include "catalogue/subject_catalogue.h"
+#include "copy/disc_label.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr const char* kNoRightsFormat =
+    "セットされたCD-ROMは「Tav%s %s」です。\n"
+    "このCD-ROMのデータをコピーする権限がありません。\n"
+    "Tav2007 %s のインストールを先に行ってください。\n"
+    "インストールを行った方がこのツールをご利用できます。";
+constexpr const char* kDestUnreadableMessage = "コピー先フォルダにアクセスできません。";
+constexpr const char* kDestTooSmallMessage = "コピー先フォルダの空き容量が足りません。";
+constexpr const char* kStartQuestion = "コピーを開始しますか？";
+constexpr const char* kInterruptedMessage = "コピーを中断しました。";
+constexpr const char* kVer2OfferQuestion =
+    "コピーを完了しました。\n\n"
+    "Ver2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
+    "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。";
+constexpr const char* kNotThatDiscQuestion =
+    "ここでコピーできるCDではありません。\n\n"
+    "CDを確認して「はい」を選択してください。\n"
+    "中止する場合は「いいえ」を選択してください。";
+constexpr const char* kCompletedMessage = "コピーを完了しました。";
+constexpr const char* kAnotherDiscQuestion = "別のディスクをコピーしますか？";
+
+bool RunsOk(CommandContext& ctx, WizardDialog dialog) { return ctx.wizard.Run(dialog) == mb::kIdOk; }
+
+// Rights were gathered per subject at start-up; the disc's code letter picks
+// the flag. A code outside the catalogue grants nothing.
+bool HasRightsOnDisc(const TavAppState& app) {
+  if (app.m_szSubject.size() != 1) return false;
+  const SubjectInfo* subject = FindSubjectByCode(app.m_szSubject[0]);
+  return subject && app.m_bAdmin[SubjectIndex(*subject)];
+}
+
+enum class WizardStep { SelectKinds, ChooseDestination, CheckFreeSpace, Confirm };
+
+// Content selection, destination, free space and confirmation, with the
+// steps back. False when the user cancelled the content selection.
+bool RunCopyWizard(CommandContext& ctx) {
+  WizardStep step = WizardStep::SelectKinds;
+  for (;;) {
+    switch (step) {
+      case WizardStep::SelectKinds:
+        if (!RunsOk(ctx, WizardDialog::CopySelect)) return false;
+        step = WizardStep::ChooseDestination;
+        break;
+      case WizardStep::ChooseDestination:
+        step = RunsOk(ctx, WizardDialog::CopyDest) ? WizardStep::CheckFreeSpace : WizardStep::SelectKinds;
+        break;
+      case WizardStep::CheckFreeSpace: {
+        std::optional<std::uint64_t> freeBytes;
+        {
+          // The query can wait on a slow or network volume while messages flow.
+          BusyScope busy(ctx.busy);
+          freeBytes = ctx.disks.FreeBytes(ctx.app.m_szDestDir);
+        }
+        step = WizardStep::ChooseDestination;
+        if (!freeBytes)
+          Warn(ctx, kDestUnreadableMessage);
+        else if (*freeBytes < ctx.app.m_nRequiredSize)
+          Warn(ctx, kDestTooSmallMessage);
+        else
+          step = WizardStep::Confirm;
+        break;
+      }
+      case WizardStep::Confirm:
+        if (AskYes(ctx, kStartQuestion)) return true;
+        step = WizardStep::ChooseDestination;
+        break;
+    }
+  }
+}
+
+// The copy, its record and the optional Ver2.0 pass of one disc. Every way
+// out leads to the question about another disc.
+void CopyConfirmedDisc(CommandContext& ctx) {
+  TavAppState& app = ctx.app;
+  for (int pass = 0;; ++pass) {
+    if (!CopySelectedKinds(ctx)) {
+      Warn(ctx, kInterruptedMessage);
+      return;
+    }
+    if (WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) != RecordUpdate::Done) {
+      Warn(ctx, kRegistryWriteFailedMessage);
+      return;
+    }
+    if (pass == 1) {
+      Inform(ctx, kCompletedMessage);
+      return;
+    }
+    if (!AskYes(ctx, kVer2OfferQuestion)) return;
+    // The Ver2.0 disc of a title carries the same volume label as the first.
+    while (!IsSameDiscInDrive(ctx.disks, app.m_szCdRoot, app.m_szDiscLabel))
+      if (!AskYes(ctx, kNotThatDiscQuestion)) return;
+  }
+}
+
+}  // namespace
+
+void RunCopyCommand(CommandContext& ctx) {
+  if (ctx.busy) return;
+  if (!RunsOk(ctx, WizardDialog::DiscWait)) return;
+  for (;;) {
+    if (!HasRightsOnDisc(ctx.app)) {
+      const TavAppState& app = ctx.app;
+      Warn(ctx, FormatText(kNoRightsFormat, {app.m_szYear, app.m_szSubjectName, app.m_szSubjectName}));
+      return;
+    }
+    if (!RunCopyWizard(ctx)) return;
+    CopyConfirmedDisc(ctx);
+    if (!AskYes(ctx, kAnotherDiscQuestion)) return;
+    if (!RunsOk(ctx, WizardDialog::DiscWait)) return;
+  }
+}
+
+bool CopySelectedKinds(CommandContext& ctx) {
+  BusyScope busy(ctx.busy);
+  const TavAppState& app = ctx.app;
+  if (!IsDriveRootedPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
+    return false;
+  const std::string discFolder = DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject);
+  const std::vector<std::string> sources = KindFolderList(discFolder, app.m_bKind);
+  const std::vector<std::string> targets = KindFolderList(app.m_szDestDir, app.m_bKind);
+  // Nothing chosen would register a data folder that holds nothing.
+  if (sources.empty()) return false;
+  for (const auto* list : {&sources, &targets})
+    for (const auto& path : *list)
+      if (!FitsShellPath(path)) return false;
+
+  if (!ctx.files.RunShellOperation(ShellOp::Copy, sources, app.m_szDestDir).Succeeded()) return false;
+
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const auto onDisc = ctx.files.ListTree(sources[i]);
+    if (!onDisc || !ctx.files.IsFolder(targets[i]) || !FilesArrived(ctx.files, *onDisc, targets[i])) return false;
+  }
+  return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The copy command behind "データのコピー": disc wait, rights check, content
+// selection, destination, free-space check, confirmation, one shell copy of
+// the chosen kind folders, the data folder's record, the offer to copy a
+// Ver2.0 disc into the same folder, and the offer of another disc.
+#include "app/command_context.h"
+
+void RunCopyCommand(CommandContext& ctx);
+
+// Copies the chosen kind folders of the disc (m_szCdRoot + "TestDoc_" +
+// m_szSubject, kinds of m_bKind in kind order) into m_szDestDir with one shell
+// call, with the busy flag set around it. True only when the shell reported
+// success, nothing was aborted, and every file of those kind folders is now in
+// the data folder with its size. Paths the shell cannot take are refused
+// without calling it. What was copied before a failure stays.
+bool CopySelectedKinds(CommandContext& ctx);

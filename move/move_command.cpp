@@ -1,0 +1,135 @@
+#include "move/move_command.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_support.h"
+#include "catalogue/content_kinds.h"
+#include "catalogue/data_dir_records.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr const char* kDestUnreadableMessage = "移動先フォルダにアクセスできません。";
+constexpr const char* kDestTooSmallMessage = "移動先フォルダの空き容量が足りません。";
+constexpr const char* kStartQuestion = "移動を開始しますか？";
+constexpr const char* kInterruptedMessage = "移動を中断しました。";
+constexpr const char* kCompletedMessage = "移動を完了しました。";
+constexpr const char* kAnotherQuestion = "別のデータを移動しますか？";
+
+bool RunsOk(CommandContext& ctx, WizardDialog dialog) { return ctx.wizard.Run(dialog) == mb::kIdOk; }
+
+bool OnSameDrive(std::string_view a, std::string_view b) {
+  return !a.empty() && !b.empty() && AsciiUpper(a.substr(0, 1)) == AsciiUpper(b.substr(0, 1));
+}
+
+// What the move will need on the new drive: the files of the kind folders
+// that will actually be moved. A kind folder that cannot be listed adds
+// nothing here; the move itself then refuses, since it cannot prove it.
+std::uint64_t BytesToMove(IFileSystem& files, const std::string& dataDir) {
+  std::uint64_t total = 0;
+  for (const auto& folder : PresentKindFolderList(files, dataDir)) total += TreeSize(files, folder).value_or(0);
+  return total;
+}
+
+// Moving within one drive only renames, so it needs no free space.
+bool HasRoomForMove(CommandContext& ctx) {
+  const TavAppState& app = ctx.app;
+  if (OnSameDrive(app.m_szDataDir, app.m_szDestDir)) return true;
+  const std::uint64_t required = BytesToMove(ctx.files, app.m_szDataDir);
+  std::optional<std::uint64_t> freeBytes;
+  {
+    BusyScope busy(ctx.busy);
+    freeBytes = ctx.disks.FreeBytes(app.m_szDestDir);
+  }
+  if (!freeBytes) {
+    Warn(ctx, kDestUnreadableMessage);
+    return false;
+  }
+  if (*freeBytes < required) {
+    Warn(ctx, kDestTooSmallMessage);
+    return false;
+  }
+  return true;
+}
+
+enum class MoveStep { List, Destination, Space, Confirm };
+
+// False when the user left the list.
+bool RunMoveSteps(CommandContext& ctx) {
+  MoveStep step = MoveStep::List;
+  for (;;) {
+    switch (step) {
+      case MoveStep::List:
+        if (!RunsOk(ctx, WizardDialog::MoveList)) return false;
+        step = MoveStep::Destination;
+        break;
+      case MoveStep::Destination:
+        step = RunsOk(ctx, WizardDialog::MoveDest) ? MoveStep::Space : MoveStep::List;
+        break;
+      case MoveStep::Space:
+        step = HasRoomForMove(ctx) ? MoveStep::Confirm : MoveStep::Destination;
+        break;
+      case MoveStep::Confirm:
+        if (AskYes(ctx, kStartQuestion)) return true;
+        step = MoveStep::Destination;
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void RunMoveCommand(CommandContext& ctx) {
+  if (ctx.busy) return;
+  for (;;) {
+    if (!RunMoveSteps(ctx)) return;
+    if (!MoveKindFolders(ctx)) {
+      Warn(ctx, kInterruptedMessage);
+    } else {
+      const TavAppState& app = ctx.app;
+      const RecordUpdate update = WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir);
+      if (update != RecordUpdate::Done) Warn(ctx, kRegistryWriteFailedMessage);
+      // The subject's own record moved along; only its "General" twin lags.
+      if (update != RecordUpdate::SubjectKeyFailed) Inform(ctx, kCompletedMessage);
+    }
+    if (!AskYes(ctx, kAnotherQuestion)) return;
+  }
+}
+
+bool MoveKindFolders(CommandContext& ctx) {
+  BusyScope busy(ctx.busy);
+  IFileSystem& files = ctx.files;
+  const std::string& dataDir = ctx.app.m_szDataDir;
+  const std::string& destDir = ctx.app.m_szDestDir;
+  // A folder without its drive would let the shell resolve the kind names
+  // against the current folder; a path too long for the shell (or for the
+  // presence probe) would be skipped or truncated rather than refused.
+  if (!IsDataFolderPath(dataDir) || !IsDataFolderPath(destDir)) return false;
+  if (!KindFolderPathsFit(dataDir) || !KindFolderPathsFit(destDir)) return false;
+
+  const KindFlags present = PresentKinds(files, dataDir);
+  const std::vector<std::string> sources = KindFolderList(dataDir, present);
+  if (sources.empty()) return true;  // nothing to move; the record follows the new folder
+  const std::vector<std::string> targets = KindFolderList(destDir, present);
+
+  // Listed now, for the check after the move: the sources are gone by then.
+  std::vector<std::vector<FileEntry>> before;
+  for (const auto& source : sources) {
+    auto entries = files.ListTree(source);
+    if (!entries) return false;
+    before.push_back(std::move(*entries));
+  }
+
+  if (!files.RunShellOperation(ShellOp::Move, sources, destDir).Succeeded()) return false;
+
+  // The shell has returned 0 having moved nothing (a folder onto an existing
+  // one of the same name) or having copied a tree short across drives.
+  for (std::size_t i = 0; i < sources.size(); ++i)
+    if (files.Exists(sources[i]) || !files.IsFolder(targets[i]) || !FilesArrived(files, before[i], targets[i]))
+      return false;
+
+  files.RemoveEmptyFolder(dataDir);  // fails, as it should, when other files remain
+  return true;
+}

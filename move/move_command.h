@@ -1,0 +1,17 @@
+#pragma once
+// The move command behind "コピー済みデータの移動": a registered data set and a
+// new drive are chosen, the free space is checked when the drive changes, the
+// kind folders are moved with one shell call, the old data folder is removed
+// when left empty, and the record is rewritten to the new folder.
+#include "app/command_context.h"
+
+void RunMoveCommand(CommandContext& ctx);
+
+// Moves the kind folders present in m_szDataDir into m_szDestDir with one
+// shell call, with the busy flag set around the whole step. True when there
+// was nothing to move, or when the shell reported success, nothing was
+// aborted, and every listed kind folder has left the old folder and arrived
+// whole in the new one; only then is the old data folder removed (when
+// empty). A malformed folder or a path the shell cannot take fails without
+// calling it.
+bool MoveKindFolders(CommandContext& ctx);
