@@ -37,4 +37,5 @@ function(tav_wine_test name)
 endfunction()
 
 tav_wine_test(wine_tests $<TARGET_FILE:wine_tests>)
-tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --exe=$<TARGET_FILE:TavCopyTool>)
+tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --exe=$<TARGET_FILE:TavCopyTool>
+              --shots=${CMAKE_BINARY_DIR}/screenshots)

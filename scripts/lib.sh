@@ -2,7 +2,7 @@
 # build side by side in one checkout.
 BUILD_ROOT=${BUILD_ROOT:-$PWD/build}
 PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64
-          wine wine64 xvfb xauth fonts-ipafont-gothic imagemagick)
+          wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic imagemagick)
 
 ensure_packages() {
   local missing=()
@@ -29,6 +29,19 @@ build_windows() {
 
 run_wine_tests() {
   if [ -f "$BUILD_ROOT/win/CTestTestfile.cmake" ]; then
-    xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure
+    local rc=0
+    xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure || rc=$?
+    to_png "$BUILD_ROOT/win/screenshots"
+    echo "End-to-end screenshots: $BUILD_ROOT/win/screenshots"
+    return $rc
   fi
+}
+
+# Screenshots are saved as BMP under Wine; turn them into PNG files.
+to_png() {
+  local f
+  for f in "$1"/*.bmp; do
+    [ -e "$f" ] || continue
+    convert "$f" "${f%.bmp}.png" && rm -f "$f"
+  done
 }

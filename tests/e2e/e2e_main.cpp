@@ -1,6 +1,7 @@
 // End-to-end automation program: starts the real TavCopyTool.exe in the test
 // prefix and operates it from outside, as a user would.
 // Arguments: --exe=<path of the built exe> [--shots=<folder for screenshots>]
+// [--demo: run the demo walk against the exe where it is installed]
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg.rfind("--exe=", 0) == 0) e2e::Options().builtExe = arg.substr(6);
     if (arg.rfind("--shots=", 0) == 0) e2e::Options().shotsDir = arg.substr(8);
+    if (arg == "--demo") e2e::Options().demo = true;
   }
   if (e2e::Options().builtExe.empty()) {
     fprintf(stderr, "usage: e2e_tests --exe=PATH [--shots=DIR]\n");

@@ -25,7 +25,7 @@ E2eOptions& Options() {
   return options;
 }
 
-std::string InstallDir() { return "C:\\tav-e2e\\"; }
+std::string InstallDir() { return Options().demo ? FolderOf(Options().builtExe) : "C:\\tav-e2e\\"; }
 
 void InstallTool(const std::string& ini) {
   CreateDirectoryW(W(InstallDir()).c_str(), nullptr);

@@ -12,10 +12,11 @@ namespace e2e {
 struct E2eOptions {
   std::string builtExe;  // the exe the build produced (its folder holds the INI and help)
   std::string shotsDir;  // where screenshots go; empty: none
+  bool demo = false;     // the demo walk: use the exe where the demo installed it
 };
 E2eOptions& Options();
 
-// Where each test installs the tool: C:\tav-e2e\.
+// Where each test installs the tool: C:\tav-e2e\ (the demo: where it lies).
 std::string InstallDir();
 // Copies the built exe, its INI and help document into InstallDir();
 // `ini` replaces the INI's text when not empty.
