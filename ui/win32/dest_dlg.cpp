@@ -1,0 +1,106 @@
+#include "ui/win32/dest_dlg.h"
+
+#include "app/win32/tav_copy_tool_app.h"
+#include "catalogue/data_dir_records.h"
+#include "platform/win32/win_text.h"
+#include "res/resource.h"
+#include "ui/folder_path_rules.h"
+
+namespace {
+
+// The same limit as the product's path buffers.
+constexpr WPARAM kFolderTextLimit = 260;
+
+UINT TemplateFor(DestVariant variant) { return variant == DestVariant::Move ? IDD_MOVE_DEST : IDD_COPY_DEST; }
+
+// Lets the window that waits on a slow drive probe repaint: at most one
+// message per call. The dialog's own PreTranslateMessage is bypassed here, as
+// it is for any message pumped inside a handler.
+void PumpOneMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) return;
+  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+  if (got == -1) return;
+  if (got == 0) {
+    // WM_QUIT taken from the queue: put it back so the modal loop still ends.
+    PostQuitMessage(static_cast<int>(msg.wParam));
+    return;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
+
+}  // namespace
+
+CDestDlg::CDestDlg(DestVariant variant)
+    : CDialog(TemplateFor(variant)),
+      m_variant(variant),
+      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+BOOL CDestDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CWaitCursor wait;
+  SetBigIcon(m_hIcon);
+  SendItemMessage(IDC_DEST_FOLDER, EM_LIMITTEXT, kFolderTextLimit);
+  const CTavCopyToolApp& app = TavApp();
+  SetItemText(IDC_DATASET_LINE, FormatDestDataLine(m_variant, app.m_szYear, app.m_szSubjectName));
+  FillDriveList();
+  return TRUE;  // the focus goes to the drive list, nothing selected
+}
+
+void CDestDlg::FillDriveList() {
+  SendItemMessage(IDC_DRIVE_LIST, CB_RESETCONTENT);
+  // Appended in letter order at the end; the sorted combo box agrees, since
+  // every entry begins with its drive letter.
+  for (const std::string& entry : BuildDriveList(TavApp().disks, PumpOneMessage)) {
+    const std::wstring text = W(entry);
+    SendItemMessage(IDC_DRIVE_LIST, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
+BOOL CDestDlg::PreTranslateMessage(MSG* msg) {
+  // Enter would press "次へ" and Escape would step back: only the buttons and
+  // the close box end this dialog.
+  if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) return TRUE;
+  return CDialog::PreTranslateMessage(msg);
+}
+
+void CDestDlg::OnOK() {
+  CWaitCursor wait;
+  CTavCopyToolApp& app = TavApp();
+  const auto folder = ComposeDataFolder(GetItemText(IDC_DRIVE_LIST), app.m_szYear, app.m_szSubject);
+  if (!folder) {
+    ShowMessageBox(DestDialogTextsFor(m_variant).noDriveMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    ::SetFocus(GetDlgItem(IDC_DRIVE_LIST));
+    return;
+  }
+  SetItemText(IDC_DEST_FOLDER, *folder);
+
+  if (DestDialogTextsFor(m_variant).checksRegisteredFolder) {
+    switch (CheckMoveSource(app.registry, app, *folder)) {
+      case MoveSourceCheck::RecordUnreadable:
+        ShowMessageBox(kRegistryReadFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+      case MoveSourceCheck::SameFolder:
+        ShowMessageBox(kSameFolderMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+      case MoveSourceCheck::Accepted:
+        break;
+    }
+  }
+
+  if (!ValidateDestFolder()) return;
+  app.m_szDestDir = *folder;
+  CDialog::OnOK();
+}
+
+BOOL CDestDlg::ValidateDestFolder() {
+  const std::string folder = NormalizeDestFolderText(GetItemText(IDC_DEST_FOLDER));
+  SetItemText(IDC_DEST_FOLDER, folder);
+  CTavCopyToolApp& app = TavApp();
+  if (EnsureFolderExists(app.files, app.prompts, folder) == folder_result::kOk) return TRUE;
+  ::SetFocus(GetDlgItem(IDC_DEST_FOLDER));
+  SendItemMessage(IDC_DEST_FOLDER, EM_SETSEL, 0, -1);
+  SendItemMessage(IDC_DEST_FOLDER, EM_SCROLLCARET);
+  return FALSE;
+}
