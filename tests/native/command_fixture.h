@@ -1,0 +1,225 @@
+#pragma once
+// One world for the copy, move and delete command tests: a CommandContext over
+// the fakes, a Biology 2007 disc in the CD-ROM drive E:, fixed drives D: and G:
+// with plenty of room, rights on Biology, Earth and World History, and helpers
+// that script what each dialog leaves in the application state.
+//
+// The world checks itself when it goes: every box owned by the main window
+// with the tool's caption, the dialog script and the answers used up, the busy
+// flag down and no registry key left open.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/command_context.h"
+#include "catalogue/content_kinds.h"
+#include "catalogue/data_dir_records.h"
+#include "catalogue/subject_catalogue.h"
+#include "copy/disc_label.h"
+#include "platform/fake/fake_disks.h"
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_profile.h"
+#include "platform/fake/fake_prompts.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_wizard.h"
+#include "ui/data_list.h"
+#include "ui/drive_list.h"
+
+// A message box as the user sees it: its text and its kind.
+struct Box {
+  std::string text;
+  unsigned flags;
+  bool operator==(const Box&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& os, const Box& box) {
+  const char* kind = box.flags == mb::kWarning ? "warning" : box.flags == mb::kInformation ? "information"
+                     : box.flags == mb::kQuestion                               ? "question"
+                                                                                : "other";
+  return os << kind << " \"" << box.text << "\"";
+}
+inline Box Warning(std::string text) { return {std::move(text), mb::kWarning}; }
+inline Box Information(std::string text) { return {std::move(text), mb::kInformation}; }
+inline Box Question(std::string text) { return {std::move(text), mb::kQuestion}; }
+
+inline constexpr int kYes = mb::kIdYes;
+inline constexpr int kNo = mb::kIdNo;
+inline constexpr int kOk = mb::kIdOk;
+inline constexpr int kCancel = mb::kIdCancel;
+
+// Lets a test act at the moment a box is shown (a disc changed while the
+// question was up) and see the busy flag then.
+class HookedPrompts : public FakePrompts {
+ public:
+  int Show(PromptOwner owner, const std::string& text, const std::string& caption, unsigned flags) override {
+    if (onShow) onShow(text);
+    return FakePrompts::Show(owner, text, caption, flags);
+  }
+  std::function<void(const std::string&)> onShow;
+};
+
+// Lets a test look at the busy flag while the free space is asked for.
+class HookedDisks : public FakeDisks {
+ public:
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) override {
+    if (onFreeBytes) onFreeBytes();
+    return FakeDisks::FreeBytes(path);
+  }
+  std::function<void()> onFreeBytes;
+};
+
+inline constexpr int kBiologyIndex = 0;
+inline constexpr int kChemistryIndex = 1;
+inline constexpr int kWorldHistoryIndex = 9;
+inline constexpr int kEarthIndex = 10;
+
+inline std::string RecordKey(const char* subjectKey) { return DataDirKeyPath(subjectKey); }
+
+// "D:\" followed by `count` times "表": one UTF-16 unit but three UTF-8 bytes
+// each, so a byte count would misjudge the shell's limit.
+inline std::string JapanesePath(char drive, std::size_t count) {
+  std::string path = std::string(1, drive) + ":\\";
+  for (std::size_t i = 0; i < count; ++i) path += "表";
+  return path;
+}
+
+struct CommandWorld {
+  CommandWorld() {
+    disks.drives['D'] = {DriveType::Fixed, std::nullopt, std::uint64_t{1} << 40};
+    disks.drives['G'] = {DriveType::Fixed, std::nullopt, std::uint64_t{1} << 40};
+    disks.drives['E'] = {DriveType::CdRom, std::nullopt, 0};
+    InsertDisc("TAV07B_S", 'B');
+    app.m_bAdmin[kBiologyIndex] = true;
+    app.m_bAdmin[kEarthIndex] = true;
+    app.m_bAdmin[kWorldHistoryIndex] = true;
+  }
+  ~CommandWorld() {
+    for (const auto& p : prompts.shown) {
+      EXPECT_EQ(p.owner, PromptOwner::MainWindow) << p.text;
+      EXPECT_EQ(p.caption, kCaption) << p.text;
+    }
+    EXPECT_FALSE(wizard.unexpected) << "a dialog ran that the script did not expect";
+    EXPECT_TRUE(wizard.script.empty()) << wizard.script.size() << " scripted dialogs never ran";
+    EXPECT_TRUE(prompts.answers.empty()) << prompts.answers.size() << " scripted answers never asked for";
+    EXPECT_FALSE(busy) << "busy flag left set";
+    EXPECT_EQ(registry.openHandles, 0);
+  }
+  CommandWorld(const CommandWorld&) = delete;
+  CommandWorld& operator=(const CommandWorld&) = delete;
+
+  std::vector<Box> Boxes() const {
+    std::vector<Box> boxes;
+    for (const auto& p : prompts.shown) boxes.push_back({p.text, p.flags});
+    return boxes;
+  }
+  void Answer(std::initializer_list<int> answers) { prompts.answers.insert(prompts.answers.end(), answers); }
+  void Expect(WizardDialog dialog, int result, std::function<void()> effect = {}) {
+    wizard.script.push_back({dialog, result, std::move(effect)});
+  }
+  std::optional<std::string> Record(const char* subjectKey, const char* valueName) const {
+    return registry.Get(RegRoot::LocalMachine, RecordKey(subjectKey), valueName);
+  }
+  void SetRecord(const char* subjectKey, const char* valueName, const std::string& path) {
+    registry.Set(RegRoot::LocalMachine, RecordKey(subjectKey), valueName, path);
+  }
+
+  // ---- copy ----
+  // A product disc in E: whose subject folder holds Word (two files, one in a
+  // subfolder), PDF and TXT.
+  void InsertDisc(const char* label, char code) {
+    disks.drives['E'].label = label;
+    const std::string folder = std::string("E:\\TestDoc_") + code;
+    files.AddFile(folder + "\\Word\\q01.doc", 1000);
+    files.AddFile(folder + "\\Word\\sub\\q02.doc", 2000);
+    files.AddFile(folder + "\\PDF\\q01.pdf", 3000);
+    files.AddFile(folder + "\\TXT\\t.txt", 10);
+  }
+  static constexpr std::uint64_t kWordAndPdfBytes = 6000;
+
+  // The disc wait dialog identifies whatever disc is in the drive.
+  void DiscWait(int result) {
+    Expect(WizardDialog::DiscWait, result, [this, result] {
+      if (result != kOk) return;
+      ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+    });
+  }
+  // The content selection leaves Word and PDF and their size.
+  void SelectKinds(int result) {
+    Expect(WizardDialog::CopySelect, result, [this, result] {
+      if (result != kOk) return;
+      app.m_bKind = {};
+      app.m_bKind[KindIndex(ContentKind::Word)] = true;
+      app.m_bKind[KindIndex(ContentKind::PDF)] = true;
+      app.m_nRequiredSize = kWordAndPdfBytes;
+    });
+  }
+  // The destination dialog composes the data folder on `drive` and creates it.
+  void CopyDest(int result, char drive = 'D') {
+    Expect(WizardDialog::CopyDest, result, [this, result, drive] {
+      if (result != kOk) return;
+      app.m_szDestDir = DataFolder(drive, app.m_szYear, app.m_szSubject);
+      files.AddFolder(app.m_szDestDir);
+    });
+  }
+  // Disc, Word and PDF, drive D:, and "はい" to the start question.
+  void ScriptCopyUpToStart() {
+    DiscWait(kOk);
+    SelectKinds(kOk);
+    CopyDest(kOk);
+    Answer({kYes});
+  }
+
+  // ---- move and delete ----
+  // The registered Biology 2007 data set on D: with Word, PDF and VOICE.
+  static constexpr const char* kDataDir = "D:\\KR_LAB\\Tav2007\\TestDoc_B";
+  static constexpr std::uint64_t kDataBytes = 6500;
+  void RegisterDataSet(const std::string& dataDir = kDataDir, const char* subjectKey = "Biology") {
+    SetRecord(subjectKey, "DataDir07", dataDir);
+    files.AddFile(dataDir + "\\Word\\q01.doc", 1000);
+    files.AddFile(dataDir + "\\Word\\sub\\q02.doc", 2000);
+    files.AddFile(dataDir + "\\PDF\\q01.pdf", 3000);
+    files.AddFile(dataDir + "\\VOICE\\v.mp3", 500);
+  }
+  std::string listLine = "Tav2007  生物";
+  // Runs once the delete list or the move destination has read the record, for tests
+  // that make the key fail only when the command writes or removes.
+  std::function<void()> afterChoice;
+
+  void DataList(WizardDialog dialog, int result) {
+    Expect(dialog, result, [this, dialog, result] {
+      if (result != kOk) return;
+      const auto variant = dialog == WizardDialog::DeleteList ? DataListVariant::Delete : DataListVariant::Move;
+      ASSERT_TRUE(ConfirmChosenLine(registry, variant, listLine, app));
+      if (variant == DataListVariant::Delete && afterChoice) afterChoice();
+    });
+  }
+  // The move destination: the data folder composed on `drive` (or the given
+  // folder), the registered folder read into m_szDataDir, the folder created.
+  void MoveDest(int result, char drive = 'G', std::string folder = "") {
+    Expect(WizardDialog::MoveDest, result, [this, result, drive, folder] {
+      if (result != kOk) return;
+      const std::string composed = folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder;
+      ASSERT_EQ(CheckMoveSource(registry, app, composed), MoveSourceCheck::Accepted);
+      app.m_szDestDir = composed;
+      files.AddFolder(composed);
+      if (afterChoice) afterChoice();
+    });
+  }
+
+  TavAppState app;
+  FakeRegistry registry;
+  HookedDisks disks;
+  FakeFileSystem files;
+  FakeProfile profile;
+  HookedPrompts prompts;
+  FakeWizard wizard;
+  bool busy = false;
+  CommandContext ctx{app, registry, disks, files, profile, prompts, wizard, busy};
+};
+
+// For tests of one case: the world as a fixture.
+class CommandTest : public ::testing::Test, protected CommandWorld {};

@@ -1,0 +1,412 @@
+#include "copy/copy_command.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/native/command_fixture.h"
+
+namespace {
+
+const char* const kStart = "コピーを開始しますか？";
+const char* const kNoAccess = "コピー先フォルダにアクセスできません。";
+const char* const kNoRoom = "コピー先フォルダの空き容量が足りません。";
+const char* const kInterrupted = "コピーを中断しました。";
+const char* const kNotRegistered = "レジストリに登録できませんでした。";
+const char* const kVer2Offer =
+    "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
+    "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。";
+const char* const kNotThatDisc =
+    "ここでコピーできるCDではありません。\n\nCDを確認して「はい」を選択してください。\n"
+    "中止する場合は「いいえ」を選択してください。";
+const char* const kCompleted = "コピーを完了しました。";
+const char* const kAnotherDisc = "別のディスクをコピーしますか？";
+
+const char* const kDestD = "D:\\KR_LAB\\Tav2007\\TestDoc_B";
+
+class CopyCommand : public CommandTest {};
+
+std::string NoRightsText(const char* year, const char* name) {
+  return std::string("セットされたCD-ROMは「Tav") + year + " " + name +
+         "」です。\nこのCD-ROMのデータをコピーする権限がありません。\nTav2007 " + name +
+         " のインストールを先に行ってください。\nインストールを行った方がこのツールをご利用できます。";
+}
+
+TEST_F(CopyCommand, CopyDoesNothingWhileBusy) {
+  busy = true;
+  RunCopyCommand(ctx);
+  EXPECT_TRUE(wizard.ran.empty());
+  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_TRUE(busy) << "the flag belongs to whoever set it";
+  busy = false;
+}
+
+// Every way through the dialogs, the free-space check and the confirmation
+// that ends without a copy. The dialog script itself proves where each step
+// leads: a dialog out of order fails the world's check.
+TEST(CopyWizard, StepsAndTheirWaysBack) {
+  const struct {
+    const char* name;
+    std::function<void(CommandWorld&)> arrange;  // drive D: room, rights, dialog script, answers
+    std::vector<Box> boxes;
+    int freeSpaceQueries;
+  } cases[] = {
+      {"cancel in the disc wait ends silently", [](CommandWorld& w) { w.DiscWait(kCancel); }, {}, 0},
+      {"cancel in the content selection ends silently",
+       [](CommandWorld& w) {
+         w.DiscWait(kOk);
+         w.SelectKinds(kCancel);
+       },
+       {},
+       0},
+      {"back from the destination returns to the content selection",
+       [](CommandWorld& w) {
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {},
+       0},
+      {"no to the start question returns to the destination, not the selection",
+       [](CommandWorld& w) {
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kOk);
+         w.Answer({kNo});
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {Question(kStart)},
+       1},
+      {"one byte short of the required size returns to the destination",
+       [](CommandWorld& w) {
+         w.disks.drives['D'].freeBytes = CommandWorld::kWordAndPdfBytes - 1;
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kOk);
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {Warning(kNoRoom)},
+       1},
+      {"exactly the required size is enough",
+       [](CommandWorld& w) {
+         w.disks.drives['D'].freeBytes = CommandWorld::kWordAndPdfBytes;
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kOk);
+         w.Answer({kNo});
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {Question(kStart)},
+       1},
+      {"unreadable free space returns to the destination, then a roomy drive goes on",
+       [](CommandWorld& w) {
+         w.disks.drives['D'].freeBytes = std::nullopt;
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kOk, 'D');
+         w.CopyDest(kOk, 'G');
+         w.Answer({kNo});
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {Warning(kNoAccess), Question(kStart)},
+       2},
+      {"no rights on the disc's subject: the message and nothing more",
+       [](CommandWorld& w) {
+         w.app.m_bAdmin[kBiologyIndex] = false;
+         w.DiscWait(kOk);
+       },
+       {Warning(NoRightsText("2007", "生物"))},
+       0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    c.arrange(w);
+    RunCopyCommand(w.ctx);
+    EXPECT_EQ(w.Boxes(), c.boxes);
+    EXPECT_EQ(w.disks.freeSpaceQueries, c.freeSpaceQueries);
+    EXPECT_TRUE(w.files.shellCalls.empty());
+    EXPECT_TRUE(w.registry.ValueNames(RegRoot::LocalMachine, RecordKey("Biology")).empty());
+  }
+}
+
+TEST_F(CopyCommand, CopyOfWordAndPdfLandsInTheDataFolderAndIsRecorded) {
+  ScriptCopyUpToStart();
+  Answer({kNo, kNo});  // no Ver2.0 disc, no other disc
+  RunCopyCommand(ctx);
+
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Question(kVer2Offer), Question(kAnotherDisc)}));
+  ASSERT_EQ(files.shellCalls.size(), 1u);
+  EXPECT_EQ(files.shellCalls[0].op, ShellOp::Copy);
+  EXPECT_EQ(files.shellCalls[0].from, (std::vector<std::string>{"E:\\TestDoc_B\\Word", "E:\\TestDoc_B\\PDF"}));
+  EXPECT_EQ(files.shellCalls[0].to, kDestD);
+  EXPECT_EQ(files.FileSize(std::string(kDestD) + "\\Word\\sub\\q02.doc"), 2000u);
+  EXPECT_EQ(files.FileSize(std::string(kDestD) + "\\PDF\\q01.pdf"), 3000u);
+  EXPECT_FALSE(files.Exists(std::string(kDestD) + "\\TXT")) << "only the chosen kinds";
+  EXPECT_EQ(Record("Biology", "DataDir07"), kDestD);
+}
+
+// Everything that can follow "はい" to the start question. Each row starts
+// from the Biology disc with Word and PDF chosen and drive D:.
+TEST(CopyOutcome, AfterTheConfirmation) {
+  const std::string word2 = std::string(kDestD) + "\\Word\\sub\\q02.doc";
+  const struct {
+    const char* name;
+    std::function<void(CommandWorld&)> arrange;
+    std::vector<int> answers;  // after "はい" to the start question
+    std::vector<Box> boxes;    // after the start question
+    std::size_t shellCalls;
+    std::optional<std::string> record;  // Biology's DataDir07 afterwards
+  } cases[] = {
+      {"the shell reports a failure",
+       [](CommandWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{1223, false}; }; },
+       {kNo},
+       {Warning(kInterrupted), Question(kAnotherDisc)},
+       1,
+       std::nullopt},
+      {"the shell returns 0 but reports an abort (a replace question refused; every file is there)",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           w.files.DefaultShellOperation(op, from, to);
+           return ShellOutcome{0, true};
+         };
+       },
+       {kNo},
+       {Warning(kInterrupted), Question(kAnotherDisc)},
+       1,
+       std::nullopt},
+      {"the shell returns 0 having left a file short",
+       [&word2](CommandWorld& w) {
+         w.files.shellHook = [&w, word2](ShellOp op, auto& from, auto& to) {
+           w.files.DefaultShellOperation(op, from, to);
+           w.files.AddFile(word2, 1999);
+           return ShellOutcome{};
+         };
+       },
+       {kNo},
+       {Warning(kInterrupted), Question(kAnotherDisc)},
+       1,
+       std::nullopt},
+      {"the shell returns 0 having left a file out",
+       [&word2](CommandWorld& w) {
+         w.files.shellHook = [&w, word2](ShellOp op, auto& from, auto& to) {
+           w.files.DefaultShellOperation(op, from, to);
+           w.files.Remove(word2);
+           return ShellOutcome{};
+         };
+       },
+       {kNo},
+       {Warning(kInterrupted), Question(kAnotherDisc)},
+       1,
+       std::nullopt},
+      {"the shell returns 0 for a chosen kind the disc does not have",
+       [](CommandWorld& w) {
+         w.files.Remove("E:\\TestDoc_B\\PDF");
+         w.files.shellHook = [&w](ShellOp op, auto&, auto& to) {
+           w.files.DefaultShellOperation(op, {"E:\\TestDoc_B\\Word"}, to);
+           return ShellOutcome{};
+         };
+       },
+       {kNo},
+       {Warning(kInterrupted), Question(kAnotherDisc)},
+       1,
+       std::nullopt},
+      {"the subject key cannot be written",
+       [](CommandWorld& w) { w.registry.Deny(RegRoot::LocalMachine, RecordKey("Biology")); },
+       {kNo},
+       {Warning(kNotRegistered), Question(kAnotherDisc)},
+       1,
+       std::nullopt},
+      {"the Ver2.0 offer declined",
+       [](CommandWorld&) {},
+       {kNo, kNo},
+       {Question(kVer2Offer), Question(kAnotherDisc)},
+       1,
+       kDestD},
+      {"the Ver2.0 offer accepted with the same disc (label in another case)",
+       [](CommandWorld& w) { w.disks.drives['E'].label = "tav07b_s"; },
+       {kYes, kNo},
+       {Question(kVer2Offer), Information(kCompleted), Question(kAnotherDisc)},
+       2,
+       kDestD},
+      {"the Ver2.0 offer accepted with another disc, then given up",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           w.disks.drives['E'].label = "TAV07C_S";  // the user swapped discs
+           return w.files.DefaultShellOperation(op, from, to);
+         };
+       },
+       {kYes, kNo, kNo},
+       {Question(kVer2Offer), Question(kNotThatDisc), Question(kAnotherDisc)},
+       1,
+       kDestD},
+      {"the Ver2.0 offer: no disc, then the right one after the retry question",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           auto outcome = w.files.DefaultShellOperation(op, from, to);
+           if (w.files.shellCalls.size() == 1) w.disks.drives['E'].label = std::nullopt;  // tray open
+           return outcome;
+         };
+         w.prompts.onShow = [&w](const std::string& text) {
+           if (text == kNotThatDisc) w.disks.drives['E'].label = "TAV07B_S";
+         };
+       },
+       {kYes, kYes, kNo},
+       {Question(kVer2Offer), Question(kNotThatDisc), Information(kCompleted), Question(kAnotherDisc)},
+       2,
+       kDestD},
+      {"the Ver2.0 copy itself fails",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           if (w.files.shellCalls.size() == 2) return ShellOutcome{1, false};
+           return w.files.DefaultShellOperation(op, from, to);
+         };
+       },
+       {kYes, kNo},
+       {Question(kVer2Offer), Warning(kInterrupted), Question(kAnotherDisc)},
+       2,
+       kDestD},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.ScriptCopyUpToStart();
+    for (int a : c.answers) w.Answer({a});
+    c.arrange(w);
+    RunCopyCommand(w.ctx);
+    std::vector<Box> expected{Question(kStart)};
+    expected.insert(expected.end(), c.boxes.begin(), c.boxes.end());
+    EXPECT_EQ(w.Boxes(), expected);
+    EXPECT_EQ(w.files.shellCalls.size(), c.shellCalls);
+    EXPECT_EQ(w.Record("Biology", "DataDir07"), c.record);
+  }
+}
+
+TEST_F(CopyCommand, EarthDiscIsRecordedWithItsGeneralTwin) {
+  disks.drives['E'].label = std::nullopt;
+  InsertDisc("TAV05T_S", 'T');
+  ScriptCopyUpToStart();
+  Answer({kNo, kNo});
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Record("Earth", "DataDir05"), "D:\\KR_LAB\\Tav2005\\TestDoc_T");
+  EXPECT_EQ(Record("General", "DataDir05"), "D:\\KR_LAB\\Tav2005\\TestDoc_T");
+}
+
+TEST_F(CopyCommand, EarthTwinThatCannotBeWrittenIsReportedAndNothingCompletes) {
+  disks.drives['E'].label = std::nullopt;
+  InsertDisc("TAV05T_S", 'T');
+  registry.Deny(RegRoot::LocalMachine, RecordKey("General"));
+  ScriptCopyUpToStart();
+  Answer({kNo});
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Warning(kNotRegistered), Question(kAnotherDisc)}));
+  EXPECT_EQ(Record("Earth", "DataDir05"), "D:\\KR_LAB\\Tav2005\\TestDoc_T");
+  EXPECT_EQ(Record("General", "DataDir05"), std::nullopt);
+}
+
+// The disc labelled 020626_0403 is identified as TAV02W_S: recorded as
+// World History 2002, and for the Ver2.0 offer the first disc itself is not
+// the disc looked for.
+TEST_F(CopyCommand, AliasDiscIsRecordedAsDataDir02AndDoesNotPassAsItsVer2Disc) {
+  disks.drives['E'].label = std::nullopt;
+  InsertDisc("020626_0403", 'W');
+  ScriptCopyUpToStart();
+  Answer({kYes, kNo, kNo});
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Question(kVer2Offer), Question(kNotThatDisc),
+                                       Question(kAnotherDisc)}));
+  EXPECT_EQ(Record("WorldHistory", "DataDir02"), "D:\\KR_LAB\\Tav2002\\TestDoc_W");
+  EXPECT_EQ(files.shellCalls.size(), 1u);
+}
+
+TEST_F(CopyCommand, AnotherDiscStartsANewDiscWaitAndChecksRightsForThatDisc) {
+  ScriptCopyUpToStart();
+  Answer({kNo, kYes});  // no Ver2.0; yes, another disc
+  Expect(WizardDialog::DiscWait, kOk, [this] {
+    disks.drives['E'].label = "TAV04C_S";  // Chemistry: no rights
+    ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+  });
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Question(kVer2Offer), Question(kAnotherDisc),
+                                       Warning(NoRightsText("2004", "化学"))}));
+  EXPECT_EQ(Record("Biology", "DataDir07"), kDestD);
+}
+
+TEST_F(CopyCommand, AnotherDiscIsCopiedAndRecordedInItsOwnRight) {
+  ScriptCopyUpToStart();
+  Answer({kNo, kYes});
+  Expect(WizardDialog::DiscWait, kOk, [this] {
+    InsertDisc("TAV03T_S", 'T');
+    ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+  });
+  SelectKinds(kOk);
+  CopyDest(kOk, 'G');
+  Answer({kYes, kNo, kNo});
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Record("Biology", "DataDir07"), kDestD);
+  EXPECT_EQ(Record("Earth", "DataDir03"), "G:\\KR_LAB\\Tav2003\\TestDoc_T");
+  EXPECT_EQ(files.shellCalls.size(), 2u);
+  EXPECT_EQ(Boxes().back(), Question(kAnotherDisc));
+}
+
+TEST_F(CopyCommand, CancelInTheNextDiscWaitEndsWithoutAnotherQuestion) {
+  ScriptCopyUpToStart();
+  Answer({kNo, kYes});
+  DiscWait(kCancel);
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Question(kVer2Offer), Question(kAnotherDisc)}));
+}
+
+// The busy flag keeps the main menu inert during the free-space query and the
+// shell copy only: dialogs and boxes run with it down.
+TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryAndTheShellCopy) {
+  std::vector<std::string> seen;
+  disks.onFreeBytes = [&] { seen.push_back(busy ? "free space: busy" : "free space: idle"); };
+  files.shellHook = [&](ShellOp op, auto& from, auto& to) {
+    seen.push_back(busy ? "shell: busy" : "shell: idle");
+    return files.DefaultShellOperation(op, from, to);
+  };
+  prompts.onShow = [&](const std::string&) {
+    if (busy) seen.push_back("box: busy");
+  };
+  ScriptCopyUpToStart();
+  Answer({kYes, kNo});  // Ver2.0 with the same disc, then no other disc
+  for (auto& step : wizard.script) {
+    step.effect = [&, inner = step.effect] {
+      if (busy) seen.push_back("dialog: busy");
+      inner();
+    };
+  }
+  RunCopyCommand(ctx);
+  EXPECT_EQ(seen, (std::vector<std::string>{"free space: busy", "shell: busy", "shell: busy"}));
+}
+
+// The shell cannot take a path of 260 characters or more; counted in UTF-16
+// units, as Windows counts them, not in UTF-8 bytes.
+TEST(CopyPaths, AKindFolderPathOf260CharactersIsRefusedWithoutTheShell) {
+  const struct {
+    std::size_t japaneseChars;  // destination "D:\" + that many "表"; + "\Word" makes 8 more
+    bool copied;
+    std::vector<int> answers;
+  } cases[] = {{251, true, {kYes, kNo, kNo}}, {252, false, {kYes, kNo}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.japaneseChars);
+    CommandWorld w;
+    w.DiscWait(kOk);
+    w.SelectKinds(kOk);
+    w.Expect(WizardDialog::CopyDest, kOk, [&w, &c] {
+      w.app.m_szDestDir = JapanesePath('D', c.japaneseChars);
+      w.files.AddFolder(w.app.m_szDestDir);
+    });
+    w.prompts.answers.assign(c.answers.begin(), c.answers.end());
+    RunCopyCommand(w.ctx);
+    EXPECT_EQ(w.files.shellCalls.size(), c.copied ? 1u : 0u);
+    EXPECT_EQ(w.Boxes()[1], c.copied ? Question(kVer2Offer) : Warning(kInterrupted));
+    EXPECT_EQ(w.Record("Biology", "DataDir07").has_value(), c.copied);
+  }
+}
+
+}  // namespace
