@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <thread>
 
@@ -44,3 +45,45 @@ inline RECT ClientRectOf(HWND window, int id) {
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
+
+// The controls as the dialog manager creates them from a template, seen
+// through a creation hook on this thread while the object lives: their style
+// and size before a control adjusts itself (a list box drops WS_VSCROLL while
+// nothing scrolls; the dialog manager has already made a border of an edit or
+// list box a client edge; a combo box's window
+// is only its selection field, the template's height being the dropped one).
+class TemplateCapture {
+ public:
+  struct Created {
+    LONG style = 0;
+    LONG exStyle = 0;
+    int cx = 0, cy = 0;
+  };
+  TemplateCapture() {
+    current_ = this;
+    hook_ = SetWindowsHookExW(WH_CBT, &TemplateCapture::Hook, nullptr, GetCurrentThreadId());
+  }
+  ~TemplateCapture() {
+    UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+  }
+  TemplateCapture(const TemplateCapture&) = delete;
+  TemplateCapture& operator=(const TemplateCapture&) = delete;
+
+  // The last control created with `id`.
+  std::map<int, Created> byId;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && current_) {
+      const CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+      if (cs->style & WS_CHILD)
+        current_->byId[static_cast<int>(reinterpret_cast<INT_PTR>(cs->hMenu))] = {static_cast<LONG>(cs->style),
+                                                                                  static_cast<LONG>(cs->dwExStyle),
+                                                                                  cs->cx, cs->cy};
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline thread_local TemplateCapture* current_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
