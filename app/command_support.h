@@ -32,8 +32,9 @@ bool FitsShellPath(std::string_view path);
 // Every one of the seven kind folder paths under `folder` fits the shell.
 bool KindFolderPathsFit(std::string_view folder);
 
-// True when every file of `sourceEntries` (a ListTree of some folder) is now
-// in `targetFolder` under the same relative path with the same size. The shell
+// True when `targetFolder` can be listed and every file of `sourceEntries` (a
+// ListTree of some folder) is now in it under the same relative path with the
+// same size. The shell
 // can report success for a tree it copied short (Wine swallows errors inside a
 // folder's contents), so its result alone proves nothing.
 bool FilesArrived(IFileSystem& files, const std::vector<FileEntry>& sourceEntries, const std::string& targetFolder);

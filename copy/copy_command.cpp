@@ -142,7 +142,7 @@ bool CopySelectedKinds(CommandContext& ctx) {
 
   for (std::size_t i = 0; i < sources.size(); ++i) {
     const auto onDisc = ctx.files.ListTree(sources[i]);
-    if (!onDisc || !ctx.files.IsFolder(targets[i]) || !FilesArrived(ctx.files, *onDisc, targets[i])) return false;
+    if (!onDisc || !FilesArrived(ctx.files, *onDisc, targets[i])) return false;
   }
   return true;
 }

@@ -127,7 +127,7 @@ bool MoveKindFolders(CommandContext& ctx) {
   // The shell has returned 0 having moved nothing (a folder onto an existing
   // one of the same name) or having copied a tree short across drives.
   for (std::size_t i = 0; i < sources.size(); ++i)
-    if (files.Exists(sources[i]) || !files.IsFolder(targets[i]) || !FilesArrived(files, before[i], targets[i]))
+    if (files.Exists(sources[i]) || !FilesArrived(files, before[i], targets[i]))
       return false;
 
   files.RemoveEmptyFolder(dataDir);  // fails, as it should, when other files remain
