@@ -1,0 +1,258 @@
+#include "delete/delete_command.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/native/command_fixture.h"
+
+namespace {
+
+const char* const kStart = "削除を開始しますか？";
+const char* const kInterrupted = "削除を中断しました。";
+const char* const kNotRemoved = "レジストリを削除できませんでした。";
+const char* const kCompleted = "削除を完了しました。";
+const char* const kAnother = "別のデータを削除しますか？";
+
+const std::string kData = CommandWorld::kDataDir;
+
+class DeleteCommand : public CommandTest {};
+
+TEST_F(DeleteCommand, DoesNothingWhileBusy) {
+  busy = true;
+  RunDeleteCommand(ctx);
+  EXPECT_TRUE(wizard.ran.empty());
+  EXPECT_TRUE(prompts.shown.empty());
+  busy = false;
+}
+
+TEST_F(DeleteCommand, NoToTheStartQuestionShowsTheListAgain) {
+  RegisterDataSet();
+  DataList(WizardDialog::DeleteList, kOk);
+  Answer({kNo});
+  DataList(WizardDialog::DeleteList, kCancel);
+  RunDeleteCommand(ctx);
+  EXPECT_EQ(Boxes(), std::vector<Box>{Question(kStart)});
+  EXPECT_TRUE(files.shellCalls.empty());
+  EXPECT_TRUE(Record("Biology", "DataDir07").has_value());
+}
+
+TEST_F(DeleteCommand, CancelInTheListEndsSilently) {
+  RegisterDataSet();
+  DataList(WizardDialog::DeleteList, kCancel);
+  RunDeleteCommand(ctx);
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+// Everything that can follow "はい" to the start question for the Biology
+// data set on D: (Word, PDF and VOICE).
+TEST(DeleteOutcome, AfterTheConfirmation) {
+  const struct {
+    const char* name;
+    std::function<void(CommandWorld&)> arrange;
+    std::vector<Box> boxes;  // after the start question; "いいえ" to the last one
+    std::vector<std::string> deleted;  // the shell's list; empty: not called
+    bool recordRemoved;
+    bool dataFolderStays;
+  } cases[] = {
+      {"the kind folders go in one call, then the emptied data folder",
+       [](CommandWorld&) {},
+       {Information(kCompleted), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       true,
+       false},
+      {"a foreign file and a file named TXT stay, and with them the data folder",
+       [](CommandWorld& w) {
+         w.files.AddFile(kData + "\\memo.txt", 10);
+         w.files.AddFile(kData + "\\TXT", 10);
+       },
+       {Information(kCompleted), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       true,
+       true},
+      {"the shell reports a failure",
+       [](CommandWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{5, false}; }; },
+       {Warning(kInterrupted), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       false,
+       true},
+      {"the user aborts after the first folder: the record stays",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           w.files.DefaultShellOperation(op, {from[0]}, to);
+           return ShellOutcome{0, true};
+         };
+       },
+       {Warning(kInterrupted), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       false,
+       true},
+      {"the shell reports an abort having deleted everything",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           w.files.DefaultShellOperation(op, from, to);
+           return ShellOutcome{0, true};
+         };
+       },
+       {Warning(kInterrupted), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       false,
+       true},
+      {"the shell returns 0 with a kind folder still there",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           w.files.DefaultShellOperation(op, {from[0], from[1]}, to);
+           return ShellOutcome{};
+         };
+       },
+       {Warning(kInterrupted), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       false,
+       true},
+      {"no kind folder present: nothing deleted, the record goes, the folder stays",
+       [](CommandWorld& w) {
+         for (const char* kind : {"\\Word", "\\PDF", "\\VOICE"}) w.files.Remove(kData + kind);
+       },
+       {Information(kCompleted), Question(kAnother)},
+       {},
+       true,
+       true},
+      {"the subject key cannot be opened for removing: no completion",
+       [](CommandWorld& w) {
+         w.afterChoice = [&w] { w.registry.Deny(RegRoot::LocalMachine, RecordKey("Biology")); };
+       },
+       {Warning(kNotRemoved), Question(kAnother)},
+       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       false,
+       false},
+      {"a registered folder without its drive never reaches the shell",
+       [](CommandWorld& w) {
+         w.SetRecord("Biology", "DataDir07", "KR_LAB\\Tav2007\\TestDoc_B");
+         w.files.AddFolder("KR_LAB\\Tav2007\\TestDoc_B\\Word");
+       },
+       {Warning(kInterrupted), Question(kAnother)},
+       {},
+       false,
+       true},
+      {"a registered bare drive root is no data folder",
+       [](CommandWorld& w) {
+         w.SetRecord("Biology", "DataDir07", "D:\\");
+         w.files.AddFolder("D:\\Word");
+       },
+       {Warning(kInterrupted), Question(kAnother)},
+       {},
+       false,
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.RegisterDataSet();
+    w.DataList(WizardDialog::DeleteList, kOk);
+    w.Answer({kYes, kNo});
+    c.arrange(w);
+    RunDeleteCommand(w.ctx);
+    std::vector<Box> expected{Question(kStart)};
+    expected.insert(expected.end(), c.boxes.begin(), c.boxes.end());
+    EXPECT_EQ(w.Boxes(), expected);
+    if (c.deleted.empty()) {
+      EXPECT_TRUE(w.files.shellCalls.empty());
+    } else {
+      ASSERT_EQ(w.files.shellCalls.size(), 1u);
+      EXPECT_EQ(w.files.shellCalls[0].op, ShellOp::Delete);
+      EXPECT_EQ(w.files.shellCalls[0].from, c.deleted);
+    }
+    EXPECT_EQ(w.Record("Biology", "DataDir07").has_value(), !c.recordRemoved);
+    EXPECT_EQ(w.files.IsFolder(kData), c.dataFolderStays);
+    EXPECT_TRUE(w.files.IsFolder("D:\\KR_LAB\\Tav2007")) << "the year folder is never removed";
+  }
+}
+
+TEST(DeleteOutcome, EarthRecordAndItsGeneralTwin) {
+  const std::string earth = "D:\\KR_LAB\\Tav2007\\TestDoc_T";
+  const struct {
+    const char* name;
+    bool twinDenied;
+    std::vector<Box> boxes;
+    bool generalStays;
+  } cases[] = {
+      {"both removed", false, {Information(kCompleted), Question(kAnother)}, false},
+      {"the twin cannot be opened: the message, then the completion",
+       true,
+       {Warning(kNotRemoved), Information(kCompleted), Question(kAnother)},
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.RegisterDataSet(earth, "Earth");
+    w.SetRecord("General", "DataDir07", earth);
+    w.listLine = "Tav2007  地学・総合";
+    if (c.twinDenied) w.afterChoice = [&w] { w.registry.Deny(RegRoot::LocalMachine, RecordKey("General")); };
+    w.DataList(WizardDialog::DeleteList, kOk);
+    w.Answer({kYes, kNo});
+    RunDeleteCommand(w.ctx);
+    std::vector<Box> expected{Question(kStart)};
+    expected.insert(expected.end(), c.boxes.begin(), c.boxes.end());
+    EXPECT_EQ(w.Boxes(), expected);
+    EXPECT_FALSE(w.Record("Earth", "DataDir07").has_value());
+    EXPECT_EQ(w.Record("General", "DataDir07").has_value(), c.generalStays);
+    EXPECT_FALSE(w.files.Exists(earth));
+  }
+}
+
+// A registered folder whose kind folder paths reach 260 UTF-16 units cannot
+// be probed or handed to the shell: refused, nothing deleted, record kept.
+TEST(DeletePaths, KindFolderPathsOf260CharactersChangeNothing) {
+  const struct {
+    std::size_t japaneseChars;  // "D:\" + that many "表"; "\Ichitaro" adds 9
+    bool deleted;
+  } cases[] = {{247, true}, {248, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.japaneseChars);
+    CommandWorld w;
+    const std::string folder = JapanesePath('D', c.japaneseChars);
+    w.RegisterDataSet(folder);
+    w.DataList(WizardDialog::DeleteList, kOk);
+    w.Answer({kYes, kNo});
+    RunDeleteCommand(w.ctx);
+    EXPECT_EQ(w.files.shellCalls.size(), c.deleted ? 1u : 0u);
+    EXPECT_EQ(w.Boxes()[1], c.deleted ? Information(kCompleted) : Warning(kInterrupted));
+    EXPECT_EQ(w.Record("Biology", "DataDir07").has_value(), !c.deleted);
+    EXPECT_EQ(w.files.IsFolder(folder + "\\Word"), !c.deleted);
+  }
+}
+
+TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
+  RegisterDataSet();
+  SetRecord("Biology", "DataDir05", "G:\\KR_LAB\\Tav2005\\TestDoc_B");
+  DataList(WizardDialog::DeleteList, kOk);
+  Answer({kYes, kYes});
+  Expect(WizardDialog::DeleteList, kCancel, [this] {
+    std::array<bool, kSubjectCount> admin{};
+    admin[kBiologyIndex] = true;
+    EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2005  生物"});
+  });
+  RunDeleteCommand(ctx);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Information(kCompleted), Question(kAnother)}));
+}
+
+TEST_F(DeleteCommand, BusyOnlyDuringTheDeletion) {
+  std::vector<std::string> seen;
+  files.shellHook = [&](ShellOp op, auto& from, auto& to) {
+    seen.push_back(busy ? "shell: busy" : "shell: idle");
+    return files.DefaultShellOperation(op, from, to);
+  };
+  prompts.onShow = [&](const std::string&) {
+    if (busy) seen.push_back("box: busy");
+  };
+  RegisterDataSet();
+  DataList(WizardDialog::DeleteList, kOk);
+  Answer({kYes, kNo});
+  wizard.script.front().effect = [&, inner = wizard.script.front().effect] {
+    if (busy) seen.push_back("dialog: busy");
+    inner();
+  };
+  RunDeleteCommand(ctx);
+  EXPECT_EQ(seen, std::vector<std::string>{"shell: busy"});
+}
+
+}  // namespace
