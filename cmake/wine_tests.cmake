@@ -39,3 +39,29 @@ endfunction()
 tav_wine_test(wine_tests $<TARGET_FILE:wine_tests>)
 tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --exe=$<TARGET_FILE:TavCopyTool>
               --shots=${CMAKE_BINARY_DIR}/screenshots)
+
+# --- Disc detection with discs in the virtual CD-ROM drives -----------------
+# Wine's mount manager reads drive types and volume labels once per session,
+# so each set of discs is its own entry: scripts/wine-discs.sh sets the
+# drives, restarts the wineserver, runs the tests of that set, and puts the
+# drives back. Elsewhere those tests skip; here a skip or an empty selection
+# fails, so a set that was not prepared cannot pass unnoticed. The lock keeps
+# the restarts away from other Wine entries should ctest run in parallel.
+set(TAV_DISC_SETS
+  "product DiscsProductInE"
+  "foreign-then-product DiscsForeignThenProduct"
+  "foreign DiscsForeignOnly"
+  "nodisc DiscsNone")
+foreach(set IN LISTS TAV_DISC_SETS)
+  separate_arguments(set UNIX_COMMAND "${set}")
+  list(GET set 0 configuration)
+  list(GET set 1 suite)
+  add_test(NAME wine_discs_${configuration}
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-discs.sh ${TAV_WINE_PREFIX} ${configuration}
+                   $<TARGET_FILE:wine_tests> --gtest_filter=${suite}.*)
+  set_tests_properties(wine_discs_${configuration} PROPERTIES
+    FIXTURES_REQUIRED wine_prefix
+    RESOURCE_LOCK wine_session
+    FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]|\\[  PASSED  \\] 0 tests")
+endforeach()
+set_tests_properties(wine_tests e2e_tests PROPERTIES RESOURCE_LOCK wine_session)

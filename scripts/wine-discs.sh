@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the project's prefix with a set of discs in the
+# virtual CD-ROM drives. Wine's mount manager reads drive types and volume
+# labels once, when it starts, so the wineserver is stopped after the drives
+# are set, and again after they are put back as wine-prefix.sh leaves them
+# (E: and F: CD-ROM drives without a label).
+# Usage: wine-discs.sh PREFIX CONFIGURATION PROGRAM [ARGS...]
+#   product               E: TAV07B_S                    F: no drive
+#   foreign-then-product  E: DATA_DISC                   F: tav07e_e
+#   foreign               E: (no label)                  F: TAV08B_S
+#   nodisc                E: TAV07Z_S (no such subject)  F: no drive
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+prefix=$1
+configuration=$2
+shift 2
+source "$here/wine-env.sh" "$prefix"
+
+# A letter that is no drive at all.
+no_drive() {
+  rm -f "$WINEPREFIX/dosdevices/$1:"
+  wine reg delete 'HKLM\Software\Wine\Drives' /v "$1:" /f >/dev/null 2>&1 || true
+}
+
+restore() {
+  tav_drive e cdrom
+  tav_drive f cdrom
+  wineserver -k 2>/dev/null || true
+}
+
+case "$configuration" in
+  product)              tav_drive e cdrom TAV07B_S;  no_drive f ;;
+  foreign-then-product) tav_drive e cdrom DATA_DISC; tav_drive f cdrom tav07e_e ;;
+  foreign)              tav_drive e cdrom;           tav_drive f cdrom TAV08B_S ;;
+  nodisc)               tav_drive e cdrom TAV07Z_S;  no_drive f ;;
+  *) echo "unknown disc configuration: $configuration" >&2; exit 2 ;;
+esac
+trap restore EXIT
+wineserver -k 2>/dev/null || true
+"$here/wine-run.sh" "$prefix" "$@"

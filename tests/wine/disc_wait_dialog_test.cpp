@@ -1,0 +1,306 @@
+// The disc wait dialog opened for real; its scans run against Wine's drive
+// table. Wine reads drive types and volume labels once per session, so every
+// set of discs is prepared by scripts/wine-discs.sh and run as a ctest entry
+// of its own. The tests that need particular discs look at the drives first
+// and skip, saying which configuration they need, when the drives differ.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+
+#include "app/win32/tav_copy_tool_app.h"
+#include "copy/win32/disc_wait_dlg.h"
+#include "platform/win32/win32_disks.h"
+#include "platform/text.h"
+#include "tests/support/automation.h"
+#include "tests/wine/dialog_driver.h"
+
+namespace {
+
+using namespace automation;
+
+const char* const kTitle = "Tavコピーツール - データのコピー";
+
+// The CD-ROM drives as this Wine session reports them: "E:TAV07B_S F:" in
+// letter order, the label after the colon ("?" when it cannot be read).
+std::string CdRomDrives() {
+  std::string drives;
+  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+    const wchar_t root[] = {letter, L':', L'\\', 0};
+    if (GetDriveTypeW(root) != DRIVE_CDROM) continue;
+    wchar_t label[MAX_PATH + 1] = {};
+    const bool readable = GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
+    if (!drives.empty()) drives += ' ';
+    drives += static_cast<char>(letter);
+    drives += ':';
+    drives += readable ? Utf16ToUtf8(label) : "?";
+  }
+  return drives;
+}
+
+// The real drives, counting the passes over the drive letters.
+class CountingDisks : public IDisks {
+ public:
+  DriveType DriveTypeOf(const std::string& root) override {
+    if (root == "A:\\") ++passes;
+    return real_.DriveTypeOf(root);
+  }
+  std::optional<std::string> VolumeLabel(const std::string& root) override { return real_.VolumeLabel(root); }
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) override { return real_.FreeBytes(path); }
+  std::atomic<int> passes{0};
+
+ private:
+  Win32Disks real_;
+};
+
+// A message box of this process is open.
+bool MessageBoxOpen() {
+  HWND box = FindTopWindow(GetCurrentProcessId(), "Tavコピーツール");
+  return box && GetDlgItem(box, 0xFFFF);
+}
+
+class DiscWaitDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Leftovers of an earlier disc: every field must be written by the run.
+    TavApp().m_szDiscLabel = "STALE";
+    TavApp().m_szCdRoot = "Q:\\";
+    TavApp().m_szYear = "2000";
+    TavApp().m_szSubject = "Q";
+    TavApp().m_szEdition = "W";
+    TavApp().m_szSubjectKey = "Stale";
+    TavApp().m_szSubjectName = "古い";
+  }
+  INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kTitle, driver); }
+  CountingDisks disks;
+  CDiscWaitDlg dialog{disks};
+};
+
+TEST_F(DiscWaitDialog, ShowsTheTemplateLayout) {
+  Run([&](HWND w) {
+    RECT client;
+    GetClientRect(w, &client);
+    const RECT size = DialogUnits(w, 0, 0, 187, 91);
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & DS_MODALFRAME);
+    EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
+
+    const struct {
+      int id;
+      int x, y, cx, cy;
+      const char* text;
+    } buttons[] = {{IDOK, 75, 70, 50, 14, "OK"}, {IDCANCEL, 130, 70, 50, 14, "ｷｬﾝｾﾙ"}};
+    for (const auto& b : buttons) {
+      EXPECT_EQ(ItemText(w, b.id), b.text);
+      const RECT expected = DialogUnits(w, b.x, b.y, b.cx, b.cy);
+      const RECT actual = ClientRectOf(w, b.id);
+      EXPECT_EQ(actual.left, expected.left) << b.text;
+      EXPECT_EQ(actual.top, expected.top) << b.text;
+      EXPECT_EQ(actual.right, expected.right) << b.text;
+      EXPECT_EQ(actual.bottom, expected.bottom) << b.text;
+      EXPECT_FALSE(GetWindowLongW(GetDlgItem(w, b.id), GWL_STYLE) & BS_DEFPUSHBUTTON)
+          << b.text << " is not the default button";
+    }
+
+    // The two texts are the static controls without an id, top to bottom.
+    const struct {
+      int x, y, cx, cy;
+      const char* text;
+    } texts[] = {
+        {10, 10, 165, 20, "Tavディスクを自動検出します。CD-ROMドライブにTavディスクをセットしてOKをクリックしてください。"},
+        {10, 35, 165, 30,
+         "[Shift]キーを押しながらCD-ROMをセットしてください。\nもしインストーラが起動してしまったり、"
+         "新しいフォルダが開いたりした場合は、それらを閉じてください。"},
+    };
+    HWND control = GetWindow(w, GW_CHILD);
+    for (const auto& t : texts) {
+      ASSERT_NE(control, nullptr);
+      EXPECT_EQ(Text(control), t.text);
+      RECT actual;
+      GetWindowRect(control, &actual);
+      MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&actual), 2);
+      const RECT expected = DialogUnits(w, t.x, t.y, t.cx, t.cy);
+      EXPECT_EQ(actual.left, expected.left);
+      EXPECT_EQ(actual.top, expected.top);
+      EXPECT_EQ(actual.right, expected.right);
+      EXPECT_EQ(actual.bottom, expected.bottom);
+      control = GetWindow(control, GW_HWNDNEXT);
+    }
+  });
+}
+
+TEST_F(DiscWaitDialog, EnterAndF1DoNothingAndEscapeCancels) {
+  const INT_PTR result = Run([&](HWND w) {
+    // Enter on the focused OK button and on the dialog: no scan may start
+    // (it would hide OK once the timer fired).
+    PressKey(GetDlgItem(w, IDOK), VK_RETURN);
+    PressKey(w, VK_RETURN);
+    HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDOK, GetDlgItem(w, IDOK), 0, {0, 0}};
+    EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
+    Sleep(CDiscWaitDlg::kDetectDelayMs + 500);
+    EXPECT_TRUE(IsItemVisible(w, IDOK));
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_EQ(GetLastActivePopup(w), w) << "nothing was opened";
+    PressKey(GetDlgItem(w, IDOK), VK_ESCAPE);
+    EXPECT_TRUE(WaitForClose(w));
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_FALSE(dialog.m_bDetecting);
+}
+
+// One configuration of discs, set up by scripts/wine-discs.sh.
+class DiscWaitOnDrives : public DiscWaitDialog {
+ protected:
+  DiscWaitOnDrives(const char* configuration, const char* cdRoms)
+      : configuration_(configuration), cdRoms_(cdRoms) {}
+  void SetUp() override {
+    DiscWaitDialog::SetUp();
+    const std::string actual = CdRomDrives();
+    if (actual != cdRoms_) {
+      GTEST_SKIP() << "needs the CD-ROM drives \"" << cdRoms_ << "\" (scripts/wine-discs.sh PREFIX "
+                   << configuration_ << " ...), this Wine session has \"" << actual << "\"";
+    }
+  }
+  // Clicks OK and waits until the dialog has closed; returns the milliseconds it took.
+  static DWORD ClickOkAndTimeTheScan(HWND w) {
+    const DWORD start = GetTickCount();
+    Click(w, IDOK);
+    EXPECT_TRUE(WaitForClose(w));
+    return GetTickCount() - start;
+  }
+
+ private:
+  const char* configuration_;
+  std::string cdRoms_;
+};
+
+class DiscsProductInE : public DiscWaitOnDrives {
+ protected:
+  DiscsProductInE() : DiscWaitOnDrives("product", "E:TAV07B_S") {}
+};
+
+TEST_F(DiscsProductInE, IdentifiesBiology2007WithItsDriveRoot) {
+  DWORD elapsed = 0;
+  const INT_PTR result = Run([&](HWND w) { elapsed = ClickOkAndTimeTheScan(w); });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_LT(elapsed, 3000u);
+  const CTavCopyToolApp& app = TavApp();
+  EXPECT_EQ(app.m_szDiscLabel, "TAV07B_S");
+  EXPECT_EQ(app.m_szCdRoot, "E:\\");
+  EXPECT_EQ(app.m_szYear, "2007");
+  EXPECT_EQ(app.m_szSubject, "B");
+  EXPECT_EQ(app.m_szEdition, "");
+  EXPECT_EQ(app.m_szSubjectKey, "Biology");
+  EXPECT_EQ(app.m_szSubjectName, "生物");
+  EXPECT_FALSE(MessageBoxOpen());
+}
+
+class DiscsForeignThenProduct : public DiscWaitOnDrives {
+ protected:
+  DiscsForeignThenProduct() : DiscWaitOnDrives("foreign-then-product", "E:DATA_DISC F:tav07e_e") {}
+};
+
+TEST_F(DiscsForeignThenProduct, TheProductDiscInALaterDriveWinsWithoutAMessage) {
+  // A message box would end the run without IDOK.
+  const INT_PTR result = Run([&](HWND w) { ClickOkAndTimeTheScan(w); });
+  EXPECT_EQ(result, IDOK);
+  const CTavCopyToolApp& app = TavApp();
+  EXPECT_EQ(app.m_szDiscLabel, "TAV07E_E") << "stored upper-cased";
+  EXPECT_EQ(app.m_szCdRoot, "F:\\");
+  EXPECT_EQ(app.m_szYear, "2007");
+  EXPECT_EQ(app.m_szSubject, "E");
+  EXPECT_EQ(app.m_szEdition, "E");
+  EXPECT_EQ(app.m_szSubjectKey, "English");
+  EXPECT_EQ(app.m_szSubjectName, "英語・東日本版");
+}
+
+class DiscsForeignOnly : public DiscWaitOnDrives {
+ protected:
+  // A data CD without a label and a disc of a year the product does not have.
+  DiscsForeignOnly() : DiscWaitOnDrives("foreign", "E: F:TAV08B_S") {}
+};
+
+TEST_F(DiscsForeignOnly, WarnsThenOffersOkAgain) {
+  const INT_PTR result = Run([&](HWND w) {
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+      Click(w, IDOK);
+      const MessageBoxSeen box = WaitForMessageBox(GetCurrentProcessId());
+      ASSERT_NE(box.window, nullptr) << "attempt " << attempt;
+      EXPECT_EQ(box.caption, "Tavコピーツール");
+      EXPECT_EQ(box.text, "Tavのディスクがセットされているか確認してください。");
+      EXPECT_EQ(GetWindow(box.window, GW_OWNER), w);
+      EXPECT_NE(GetDlgItem(box.window, IDOK), nullptr);
+      EXPECT_EQ(GetDlgItem(box.window, IDCANCEL), nullptr) << "a plain OK box";
+      EXPECT_FALSE(IsItemVisible(w, IDOK)) << "OK stays hidden while the box is up";
+      Answer(box, IDOK);
+      EXPECT_TRUE(WaitUntil([&] { return IsItemVisible(w, IDOK); }));
+      // The run has ended: no timer, no further scan, no second box.
+      Sleep(CDiscWaitDlg::kDetectDelayMs + 500);
+      EXPECT_FALSE(MessageBoxOpen());
+      EXPECT_TRUE(IsWindowVisible(w));
+    }
+    Click(w, IDCANCEL);
+    EXPECT_TRUE(WaitForClose(w));
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(TavApp().m_szDiscLabel, "") << "every run clears the label first";
+}
+
+class DiscsNone : public DiscWaitOnDrives {
+ protected:
+  // A label of the product's form whose code letter is no subject counts as
+  // an empty drive (Wine cannot show a CD-ROM drive without a disc); F: is
+  // no drive at all.
+  DiscsNone() : DiscWaitOnDrives("nodisc", "E:TAV07Z_S") {}
+};
+
+TEST_F(DiscsNone, ScansQuietlyAndIdlyUntilCancelled) {
+  DWORD cancelMs = 0;
+  const INT_PTR result = Run([&](HWND w) {
+    Click(w, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsItemVisible(w, IDOK); }));
+    Sleep(CDiscWaitDlg::kDetectDelayMs + 300);  // the scan is running now
+
+    // The cursor over the dialog is the application-starting one.
+    SendMessageW(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof cursor;
+    GetCursorInfo(&cursor);
+    EXPECT_EQ(cursor.hCursor, LoadCursorW(nullptr, IDC_APPSTARTING));
+
+    // The scan keeps the dialog answering, and rests between passes instead
+    // of polling the drives without a break.
+    const int passesBefore = disks.passes;
+    const DWORD start = GetTickCount();
+    DWORD slowest = 0;
+    while (GetTickCount() - start < 2000) {
+      const DWORD before = GetTickCount();
+      DWORD_PTR ignored;
+      EXPECT_TRUE(SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored));
+      slowest = std::max(slowest, GetTickCount() - before);
+      Sleep(50);
+    }
+    const int passes = disks.passes - passesBefore;
+    EXPECT_GE(passes, 2) << "the scan goes on";
+    EXPECT_LE(passes, static_cast<int>(2000 / CDiscWaitDlg::kPassPauseMs) + 2) << "passes in 2 s";
+    EXPECT_LT(slowest, 500u) << "the dialog answers messages during the scan";
+
+    EXPECT_FALSE(MessageBoxOpen());
+    EXPECT_FALSE(IsItemVisible(w, IDOK));
+    const DWORD before = GetTickCount();
+    Click(w, IDCANCEL);
+    EXPECT_TRUE(WaitForClose(w));
+    cancelMs = GetTickCount() - before;
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_LT(cancelMs, 1000u);
+  EXPECT_FALSE(dialog.m_bDetecting);
+  EXPECT_EQ(TavApp().m_szDiscLabel, "");
+}
+
+}  // namespace
