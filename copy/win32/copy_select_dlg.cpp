@@ -1,0 +1,74 @@
+#include "copy/win32/copy_select_dlg.h"
+
+#include "app/win32/tav_copy_tool_app.h"
+#include "catalogue/content_kinds.h"
+#include "copy/content_size.h"
+#include "platform/prompt_port.h"
+#include "res/resource.h"
+
+CCopySelectDlg::CCopySelectDlg()
+    : CDialog(IDD_COPY_SELECT), m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+BOOL CCopySelectDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  CWaitCursor wait;
+  SetBigIcon(m_hIcon);
+
+  CTavCopyToolApp& app = TavApp();
+  SetItemText(IDC_DATASET_LINE, DiscCaptionLine(app.m_szYear, app.m_szSubjectName));
+  app.m_nRequiredSize = 0;
+
+  // Runs on every showing: stepping back from the destination dialog brings
+  // the default ticks back, not the user's earlier ones.
+  const std::string section = KindSizeSectionName(app.m_szYear, app.m_szSubject, app.m_szEdition);
+  const auto sizes = ReadKindSizes(app.profile, app.m_szIniPath, section);
+  for (const ContentKindInfo& kind : kContentKinds) {
+    const KindSize& size = sizes[KindIndex(kind.kind)];
+    m_nKindSize[KindIndex(kind.kind)] = size.bytes;
+    SendItemMessage(kind.checkBoxId, BM_SETCHECK, size.offered ? BST_CHECKED : BST_UNCHECKED);
+    EnableWindow(GetDlgItem(kind.checkBoxId), size.offered);
+    SetItemText(kind.sizeLabelId, size.label);
+    EnableWindow(GetDlgItem(kind.sizeLabelId), size.offered);
+    EnableWindow(GetDlgItem(kind.descriptionId), size.offered);
+  }
+  UpdateRequiredSpace();
+  return TRUE;
+}
+
+BOOL CCopySelectDlg::PreTranslateMessage(MSG* msg) {
+  // Enter would press "次へ", the default button; only a click confirms.
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return TRUE;
+  return CDialog::PreTranslateMessage(msg);
+}
+
+bool CCopySelectDlg::IsKindTicked(int kindIndex) const {
+  return SendItemMessage(kContentKinds[kindIndex].checkBoxId, BM_GETCHECK) == BST_CHECKED;
+}
+
+void CCopySelectDlg::UpdateRequiredSpace() {
+  KindFlags ticked{};
+  for (int k = 0; k < kKindCount; ++k) ticked[k] = IsKindTicked(k);
+  CTavCopyToolApp& app = TavApp();
+  app.m_nRequiredSize = RequiredSpace(m_nKindSize, ticked);
+  SetItemText(IDC_REQUIRED_SPACE, RequiredSpaceLine(app.m_nRequiredSize));
+}
+
+BOOL CCopySelectDlg::OnCommand(int id, int code) {
+  if (code != BN_CLICKED || id < IDC_CHECK_ICHITARO || id > IDC_CHECK_VOICE) return FALSE;
+  UpdateRequiredSpace();
+  return TRUE;
+}
+
+void CCopySelectDlg::OnOK() {
+  CTavCopyToolApp& app = TavApp();
+  bool any = false;
+  for (int k = 0; k < kKindCount; ++k) {
+    app.m_bKind[k] = IsKindTicked(k);
+    any = any || app.m_bKind[k];
+  }
+  if (!any) {
+    ShowMessageBox(kNoKindChosenMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  CDialog::OnOK();
+}

@@ -1,0 +1,274 @@
+// The content selection dialog opened for real over a content size table
+// that each test writes into a temporary INI file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "app/win32/tav_copy_tool_app.h"
+#include "catalogue/content_kinds.h"
+#include "copy/win32/copy_select_dlg.h"
+#include "platform/text.h"
+#include "res/resource.h"
+#include "tests/support/automation.h"
+#include "tests/wine/dialog_driver.h"
+
+namespace {
+
+using namespace automation;
+
+const char* const kTitle = "Tavコピーツール - データのコピー";
+constexpr std::int64_t kMB = 1048576;
+
+std::string TempFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::string dir = Utf16ToUtf8(temp) + "tav-copy-select-test\\";
+  CreateDirectoryW(Utf8ToUtf16(dir).c_str(), nullptr);
+  return dir;
+}
+
+void ExpectPlacedAt(HWND w, int id, int x, int y, int cx, int cy) {
+  const RECT expected = DialogUnits(w, x, y, cx, cy);
+  const RECT actual = ClientRectOf(w, id);
+  EXPECT_EQ(actual.left, expected.left) << "control " << id;
+  EXPECT_EQ(actual.top, expected.top) << "control " << id;
+  EXPECT_EQ(actual.right, expected.right) << "control " << id;
+  EXPECT_EQ(actual.bottom, expected.bottom) << "control " << id;
+}
+
+class CopySelectDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ini_ = TempFolder() + "TavCopyTool.INI";
+    DeleteFileW(Utf8ToUtf16(ini_).c_str());
+    CTavCopyToolApp& app = TavApp();
+    app.m_szIniPath = ini_;
+    SetDisc("2007", "B", "", "生物");
+    app.m_bKind.fill(true);  // stale choice of an earlier disc
+    app.m_nRequiredSize = 12345;
+  }
+  void TearDown() override { DeleteFileW(Utf8ToUtf16(ini_).c_str()); }
+
+  static void SetDisc(const char* year, const char* code, const char* edition, const char* name) {
+    CTavCopyToolApp& app = TavApp();
+    app.m_szYear = year;
+    app.m_szSubject = code;
+    app.m_szEdition = edition;
+    app.m_szSubjectName = name;
+  }
+  void WriteIni(const std::string& text) const { std::ofstream(Utf8ToUtf16(ini_).c_str()) << text; }
+  // The Biology 2007 table with Word 100 MB and PDF 50 MB only.
+  void WriteWordAndPdfTable() const {
+    WriteIni("[Tav2007B]\r\nWord=" + std::to_string(100 * kMB) + "\r\nPDF=" + std::to_string(50 * kMB) + "\r\n");
+  }
+  INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kTitle, driver); }
+
+  // Every row ticked and enabled exactly when its kind is offered, with the
+  // size label; the others unticked, greyed out and without a label.
+  static void ExpectOffered(HWND w, const std::set<ContentKind>& offered,
+                            const std::map<ContentKind, std::string>& labels = {}) {
+    for (const ContentKindInfo& kind : kContentKinds) {
+      const bool on = offered.count(kind.kind) > 0;
+      EXPECT_EQ(IsChecked(w, kind.checkBoxId), on) << kind.name;
+      EXPECT_EQ(IsItemEnabled(w, kind.checkBoxId), on) << kind.name;
+      EXPECT_EQ(IsItemEnabled(w, kind.sizeLabelId), on) << kind.name;
+      EXPECT_EQ(IsItemEnabled(w, kind.descriptionId), on) << kind.name;
+      const auto label = labels.find(kind.kind);
+      EXPECT_EQ(ItemText(w, kind.sizeLabelId), label == labels.end() ? "" : label->second) << kind.name;
+    }
+  }
+
+  std::string ini_;
+  CCopySelectDlg dialog;
+};
+
+TEST_F(CopySelectDialog, ShowsTheTemplateLayout) {
+  Run([&](HWND w) {
+    RECT client;
+    GetClientRect(w, &client);
+    const RECT size = DialogUnits(w, 0, 0, 270, 185);
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+    EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_SYSMENU);
+    EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
+
+    ExpectPlacedAt(w, IDC_DATASET_LINE, 10, 10, 193, 10);
+    ExpectPlacedAt(w, IDOK, 210, 10, 50, 14);
+    ExpectPlacedAt(w, IDCANCEL, 210, 27, 50, 14);
+    ExpectPlacedAt(w, IDC_REQUIRED_SPACE, 20, 160, 230, 10);
+    EXPECT_EQ(ItemText(w, IDOK), "次へ");
+    EXPECT_EQ(ItemText(w, IDCANCEL), "ｷｬﾝｾﾙ");
+    EXPECT_EQ(GetWindowLongW(GetDlgItem(w, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+
+    // Rows from the top: Word, Ichitaro, PDF, TXT, TXT0, TIF, VOICE.
+    for (const ContentKindInfo& kind : kContentKinds) {
+      const int y = 55 + 15 * (kind.dialogRow - 1);
+      ExpectPlacedAt(w, kind.checkBoxId, 20, y, 35, 10);
+      ExpectPlacedAt(w, kind.sizeLabelId, 55, y, 35, 10);
+      ExpectPlacedAt(w, kind.descriptionId, 90, y, 160, 10);
+      EXPECT_EQ(ItemText(w, kind.checkBoxId), kind.name);
+      EXPECT_EQ(ItemText(w, kind.descriptionId), kind.description);
+      EXPECT_EQ(GetWindowLongW(GetDlgItem(w, kind.checkBoxId), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX)
+          << kind.name;
+    }
+
+    // The controls without an id: the instruction, then the group box.
+    HWND instruction = nullptr, group = nullptr;
+    for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      if (GetDlgCtrlID(c) != -1 && GetDlgCtrlID(c) != 0xFFFF) continue;
+      (instruction ? group : instruction) = c;
+    }
+    ASSERT_NE(instruction, nullptr);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(Text(instruction), "コピー元のフォルダを選択して、[次へ]をクリックしてください。");
+    EXPECT_EQ(GetWindowLongW(group, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+    EXPECT_EQ(Text(group), "");
+    for (const auto& [control, x, y, cx, cy] :
+         {std::tuple{instruction, 10, 30, 193, 10}, std::tuple{group, 10, 45, 250, 130}}) {
+      RECT actual;
+      GetWindowRect(control, &actual);
+      MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&actual), 2);
+      const RECT expected = DialogUnits(w, x, y, cx, cy);
+      EXPECT_EQ(actual.left, expected.left);
+      EXPECT_EQ(actual.top, expected.top);
+      EXPECT_EQ(actual.right, expected.right);
+      EXPECT_EQ(actual.bottom, expected.bottom);
+    }
+  });
+}
+
+TEST_F(CopySelectDialog, OffersTheTabledKindsAndSumsTheTickedOnes) {
+  WriteWordAndPdfTable();
+  const INT_PTR result = Run([&](HWND w) {
+    EXPECT_EQ(ItemText(w, IDC_DATASET_LINE), "セットされたCD-ROMは「Tav2007 生物」です。");
+    ExpectOffered(w, {ContentKind::Word, ContentKind::PDF},
+                  {{ContentKind::Word, "（約100MB）"}, {ContentKind::PDF, "（約50MB）"}});
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE), "コピー先のハードディスクには、約150MBの空き容量が必要です。");
+
+    SetCheck(w, IDC_CHECK_PDF, false);
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE), "コピー先のハードディスクには、約100MBの空き容量が必要です。");
+    SetCheck(w, IDC_CHECK_PDF, true);
+    SetCheck(w, IDC_CHECK_WORD, false);
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE), "コピー先のハードディスクには、約50MBの空き容量が必要です。");
+    Click(w, IDOK);
+    EXPECT_TRUE(WaitForClose(w));
+  });
+  EXPECT_EQ(result, IDOK);
+  const KindFlags onlyPdf = {false, false, true, false, false, false, false};
+  EXPECT_EQ(TavApp().m_bKind, onlyPdf);
+  EXPECT_EQ(TavApp().m_nRequiredSize, static_cast<std::uint64_t>(50 * kMB)) << "as the boxes stood at the end";
+}
+
+TEST_F(CopySelectDialog, NextWithNothingTickedWarnsAndStays) {
+  WriteWordAndPdfTable();
+  const INT_PTR result = Run([&](HWND w) {
+    SetCheck(w, IDC_CHECK_WORD, false);
+    SetCheck(w, IDC_CHECK_PDF, false);
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE), "コピー先のハードディスクには、約0MBの空き容量が必要です。");
+    Click(w, IDOK);
+    const MessageBoxSeen box = WaitForMessageBox(GetCurrentProcessId());
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.caption, "Tavコピーツール");
+    EXPECT_EQ(box.text, "コピー元のフォルダが選択されていません。");
+    EXPECT_EQ(GetWindow(box.window, GW_OWNER), w);
+    Answer(box, IDOK);
+    Sleep(200);
+    EXPECT_TRUE(IsWindowVisible(w)) << "the dialog stays";
+    KindFlags none{};
+    EXPECT_EQ(TavApp().m_bKind, none);
+    Click(w, IDCANCEL);
+    EXPECT_TRUE(WaitForClose(w));
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(TavApp().m_nRequiredSize, 0u);
+}
+
+TEST_F(CopySelectDialog, ShowingAgainBringsBackTheDefaultTicks) {
+  WriteWordAndPdfTable();
+  // The user unticks Word, goes on, and steps back from the next dialog.
+  EXPECT_EQ(Run([&](HWND w) {
+              SetCheck(w, IDC_CHECK_WORD, false);
+              Click(w, IDOK);
+              EXPECT_TRUE(WaitForClose(w));
+            }),
+            IDOK);
+  EXPECT_EQ(TavApp().m_nRequiredSize, static_cast<std::uint64_t>(50 * kMB));
+  EXPECT_EQ(Run([&](HWND w) {
+              ExpectOffered(w, {ContentKind::Word, ContentKind::PDF},
+                            {{ContentKind::Word, "（約100MB）"}, {ContentKind::PDF, "（約50MB）"}});
+              EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
+                        "コピー先のハードディスクには、約150MBの空き容量が必要です。");
+              Click(w, IDCANCEL);
+            }),
+            IDCANCEL);
+  EXPECT_EQ(TavApp().m_nRequiredSize, static_cast<std::uint64_t>(150 * kMB));
+}
+
+TEST_F(CopySelectDialog, EnterAndF1DoNotConfirmButAClickOnNextDoes) {
+  WriteWordAndPdfTable();
+  const INT_PTR result = Run([&](HWND w) {
+    PressKey(GetDlgItem(w, IDC_CHECK_WORD), VK_RETURN);
+    PressKey(GetDlgItem(w, IDOK), VK_RETURN);
+    HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDOK, GetDlgItem(w, IDOK), 0, {0, 0}};
+    EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_EQ(GetLastActivePopup(w), w) << "nothing was opened";
+    Click(w, IDOK);
+    EXPECT_TRUE(WaitForClose(w));
+  });
+  EXPECT_EQ(result, IDOK);
+  const KindFlags wordAndPdf = {false, true, true, false, false, false, false};
+  EXPECT_EQ(TavApp().m_bKind, wordAndPdf);
+}
+
+// Which table section the dialog reads, and what Windows' profile reading
+// makes of the values in it.
+TEST_F(CopySelectDialog, ReadsTheSectionOfTheDiscAndOffersOnlyPositiveSizes) {
+  const std::string table =
+      "[Tav2007E_E]\r\nVOICE=" + std::to_string(3 * kMB) + "\r\n"
+      "[Tav2007E_]\r\nWord=" + std::to_string(9 * kMB) + "\r\n"
+      "[Tav2006E]\r\nTIF=" + std::to_string(7 * kMB) + "\r\n"
+      "[Tav2002W]\r\nIchitaro=" + std::to_string(2 * kMB) + "MB\r\nWord=\r\nPDF=0\r\nTIF=-5\r\nTXT=abc\r\n"
+      "TXT0=1000\r\n";
+  const struct {
+    const char* year;
+    const char* code;
+    const char* edition;
+    const char* name;
+    bool tableWritten;
+    std::map<ContentKind, std::string> offered;  // with the size label
+    const char* requiredMB;
+  } cases[] = {
+      {"2007", "E", "E", "英語・東日本版", true, {{ContentKind::VOICE, "（約3MB）"}}, "3"},
+      {"2007", "E", "", "英語", true, {{ContentKind::Word, "（約9MB）"}}, "9"},
+      {"2006", "E", "W", "英語・西日本版", true, {{ContentKind::TIF, "（約7MB）"}}, "7"},
+      // Digits before trailing text count; empty, zero, negative and
+      // non-numeric values leave the kind out; under 1 MB shows 0.
+      {"2002", "W", "", "世界史", true, {{ContentKind::Ichitaro, "（約2MB）"}, {ContentKind::TXT0, "（約0MB）"}}, "2"},
+      {"2007", "B", "", "生物", false, {}, "0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("Tav") + c.year + c.code + "_" + c.edition);
+    if (c.tableWritten) WriteIni(table);
+    else DeleteFileW(Utf8ToUtf16(ini_).c_str());
+    SetDisc(c.year, c.code, c.edition, c.name);
+    Run([&](HWND w) {
+      EXPECT_EQ(ItemText(w, IDC_DATASET_LINE), std::string("セットされたCD-ROMは「Tav") + c.year + " " + c.name + "」です。");
+      std::set<ContentKind> kinds;
+      for (const auto& [kind, label] : c.offered) kinds.insert(kind);
+      ExpectOffered(w, kinds, c.offered);
+      EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
+                std::string("コピー先のハードディスクには、約") + c.requiredMB + "MBの空き容量が必要です。");
+      Click(w, IDCANCEL);
+    });
+  }
+}
+
+}  // namespace
