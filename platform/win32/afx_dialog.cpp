@@ -26,14 +26,18 @@ INT_PTR CDialog::DoModal() {
   g_active = this;
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  // The owner is disabled before the dialog is created, as the framework
+  // does: OnInitDialog may pump messages or show an unowned message box, and
+  // the owner must not take clicks meanwhile.
   const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
   m_hWnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId_), owner, &CDialog::DialogProc,
                               reinterpret_cast<LPARAM>(this));
   if (!m_hWnd) {
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
     g_active = outer_;
     return -1;
   }
-  if (ownerWasEnabled) EnableWindow(owner, FALSE);
   if (!ended_) ShowWindow(m_hWnd, SW_SHOW);
 
   MSG msg;

@@ -15,6 +15,7 @@
 #include "tests/support/automation.h"
 #include "tests/wine/dialog_driver.h"
 #include "ui/data_list.h"
+#include "ui/win32/about_dlg.h"
 #include "ui/win32/data_list_dlg.h"
 
 namespace {
@@ -196,6 +197,29 @@ TEST_F(DataListDialog, NothingToListEndsWithAnUnownedMessageBeforeTheDialogIsSee
     EXPECT_EQ(boxOwner, nullptr);
     EXPECT_FALSE(dialogSeen);
   }
+}
+
+TEST_F(DataListDialog, MainWindowStaysDisabledWhileTheNothingToListMessageIsUp) {
+  // The box has no owner, so only the command's own modal state keeps the
+  // user from starting a second command from the main window under it.
+  CAboutDlg main;  // any dialog object will do as the holder of the main window
+  main.m_hWnd = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                nullptr, nullptr);
+  ASSERT_NE(main.m_hWnd, nullptr);
+  TavApp().m_pMainWnd = &main;
+  bool mainEnabledUnderTheBox = true;
+  std::thread driver([&] {
+    MessageBoxSeen box = WaitForMessageBox(GetCurrentProcessId());
+    mainEnabledUnderTheBox = IsWindowEnabled(main.m_hWnd) != FALSE;
+    Answer(box, IDOK);
+  });
+  CMoveListDlg dialog;
+  const INT_PTR result = dialog.DoModal();
+  driver.join();
+  TavApp().m_pMainWnd = nullptr;
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_FALSE(mainEnabledUnderTheBox);
+  EXPECT_TRUE(IsWindowEnabled(main.m_hWnd)) << "enabled again when the command's dialog is over";
 }
 
 TEST_F(DataListDialog, NextWithoutASelectionShowsTheVariantsMessageAndStays) {
