@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/win32/tav_copy_tool_app.h"
@@ -366,6 +367,22 @@ TEST_F(DestDialog, EnterEscapeAndF1LeaveItOpen) {
     Click(w, IDCANCEL);
   });
   EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(DestDialog, QuitRequestArrivingDuringTheDriveScanIsNotLost) {
+  // The scan takes waiting messages one per drive letter; a WM_QUIT among
+  // them still has to reach the loops that end the program.
+  PostQuitMessage(7);
+  std::thread guard([] {
+    HWND w = WaitForTopWindow(GetCurrentProcessId(), DestDialogTextsFor(DestVariant::Copy).title, "#32770", 1500);
+    if (w) PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  });
+  CCopyDestDlg dialog;
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  guard.join();
+  MSG msg{};
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
 }
 
 // For people to look at: the copy variant with Wine's fixed drives dropped
