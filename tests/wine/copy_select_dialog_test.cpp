@@ -88,7 +88,31 @@ class CopySelectDialog : public ::testing::Test {
   CCopySelectDlg dialog;
 };
 
-TEST_F(CopySelectDialog, ShowsTheTemplateLayout) {
+// Whether `text` fits on one line of `control` in the control's own font;
+// `indent` is what the control draws before the text (a check box's box).
+bool FitsOnOneLine(HWND control, const std::string& text, int indent = 0) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  const std::wstring wide = Utf8ToUtf16(text);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  RECT client;
+  GetClientRect(control, &client);
+  return indent + extent.cx <= client.right;
+}
+
+TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
+  // The widest texts the dialog gets: the longest subject name, a
+  // three-digit figure for every kind (a CD holds under 1000 MB) and their
+  // four-digit sum.
+  SetDisc("2007", "E", "E", "英語・東日本版");
+  std::string table = "[Tav2007E_E]\r\n";
+  for (const ContentKindInfo& kind : kContentKinds) {
+    table += std::string(kind.name) + "=" + std::to_string(999 * kMB) + "\r\n";
+  }
+  WriteIni(table);
   Run([&](HWND w) {
     RECT client;
     GetClientRect(w, &client);
@@ -98,6 +122,10 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayout) {
     EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_SYSMENU);
     EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
 
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE), "コピー先のハードディスクには、約6993MBの空き容量が必要です。");
+    for (int id : {IDC_DATASET_LINE, IDC_REQUIRED_SPACE}) {
+      EXPECT_TRUE(FitsOnOneLine(GetDlgItem(w, id), ItemText(w, id))) << ItemText(w, id);
+    }
     ExpectPlacedAt(w, IDC_DATASET_LINE, 10, 10, 193, 10);
     ExpectPlacedAt(w, IDOK, 210, 10, 50, 14);
     ExpectPlacedAt(w, IDCANCEL, 210, 27, 50, 14);
@@ -110,8 +138,14 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayout) {
     for (const ContentKindInfo& kind : kContentKinds) {
       const int y = 55 + 15 * (kind.dialogRow - 1);
       ExpectPlacedAt(w, kind.checkBoxId, 20, y, 35, 10);
-      ExpectPlacedAt(w, kind.sizeLabelId, 55, y, 35, 10);
-      ExpectPlacedAt(w, kind.descriptionId, 90, y, 160, 10);
+      ExpectPlacedAt(w, kind.sizeLabelId, 55, y, 40, 10);
+      ExpectPlacedAt(w, kind.descriptionId, 95, y, 160, 10);
+      EXPECT_EQ(ItemText(w, kind.sizeLabelId), "（約999MB）");
+      for (int id : {kind.sizeLabelId, kind.descriptionId}) {
+        EXPECT_TRUE(FitsOnOneLine(GetDlgItem(w, id), ItemText(w, id))) << ItemText(w, id);
+      }
+      EXPECT_TRUE(FitsOnOneLine(GetDlgItem(w, kind.checkBoxId), kind.name, GetSystemMetrics(SM_CXMENUCHECK) + 2))
+          << kind.name;
       EXPECT_EQ(ItemText(w, kind.checkBoxId), kind.name);
       EXPECT_EQ(ItemText(w, kind.descriptionId), kind.description);
       EXPECT_EQ(GetWindowLongW(GetDlgItem(w, kind.checkBoxId), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX)
@@ -127,6 +161,7 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayout) {
     ASSERT_NE(instruction, nullptr);
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(Text(instruction), "コピー元のフォルダを選択して、[次へ]をクリックしてください。");
+    EXPECT_TRUE(FitsOnOneLine(instruction, Text(instruction)));
     EXPECT_EQ(GetWindowLongW(group, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
     EXPECT_EQ(Text(group), "");
     for (const auto& [control, x, y, cx, cy] :

@@ -61,6 +61,21 @@ bool MessageBoxOpen() {
   return box && GetDlgItem(box, 0xFFFF);
 }
 
+// Whether a static control's text, wrapped as the control wraps it, fits
+// into the control's height.
+bool WrappedTextFits(HWND control) {
+  const std::wstring text = Utf8ToUtf16(Text(control));
+  RECT client;
+  GetClientRect(control, &client);
+  RECT needed = client;
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return needed.bottom <= client.bottom && needed.right <= client.right;
+}
+
 class DiscWaitDialog : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -78,7 +93,7 @@ class DiscWaitDialog : public ::testing::Test {
   CDiscWaitDlg dialog{disks};
 };
 
-TEST_F(DiscWaitDialog, ShowsTheTemplateLayout) {
+TEST_F(DiscWaitDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
   Run([&](HWND w) {
     RECT client;
     GetClientRect(w, &client);
@@ -129,6 +144,7 @@ TEST_F(DiscWaitDialog, ShowsTheTemplateLayout) {
       EXPECT_EQ(actual.top, expected.top);
       EXPECT_EQ(actual.right, expected.right);
       EXPECT_EQ(actual.bottom, expected.bottom);
+      EXPECT_TRUE(WrappedTextFits(control)) << "nothing cut off: " << t.text;
       control = GetWindow(control, GW_HWNDNEXT);
     }
   });
