@@ -5,7 +5,7 @@
 # are set, and again after they are put back as wine-prefix.sh leaves them
 # (E: and F: CD-ROM drives without a label).
 # Usage: wine-discs.sh PREFIX CONFIGURATION PROGRAM [ARGS...]
-#   product               E: TAV07B_S                    F: no drive
+#   product               E: TAV07B_S (a whole disc)     F: no drive
 #   foreign-then-product  E: DATA_DISC                   F: tav07e_e
 #   foreign               E: (no label)                  F: TAV08B_S
 #   nodisc                E: TAV07Z_S (no such subject)  F: no drive
@@ -23,13 +23,15 @@ no_drive() {
 }
 
 restore() {
+  rm -rf "$WINEPREFIX/drives/e"/TestDoc_*
   tav_drive e cdrom
   tav_drive f cdrom
   wineserver -k 2>/dev/null || true
 }
 
 case "$configuration" in
-  product)              tav_drive e cdrom TAV07B_S;  no_drive f ;;
+  product)              tav_drive e cdrom TAV07B_S;  no_drive f
+                        "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" TAV07B_S 1 >/dev/null ;;
   foreign-then-product) tav_drive e cdrom DATA_DISC; tav_drive f cdrom tav07e_e ;;
   foreign)              tav_drive e cdrom;           tav_drive f cdrom TAV08B_S ;;
   nodisc)               tav_drive e cdrom TAV07Z_S;  no_drive f ;;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/win32/tav_copy_tool_app.h"
+#include "catalogue/content_kinds.h"
 #include "copy/win32/disc_wait_dlg.h"
 #include "platform/win32/win32_disks.h"
 #include "platform/text.h"
@@ -80,13 +81,16 @@ class DiscWaitDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     // Leftovers of an earlier disc: every field must be written by the run.
-    TavApp().m_szDiscLabel = "STALE";
-    TavApp().m_szCdRoot = "Q:\\";
-    TavApp().m_szYear = "2000";
-    TavApp().m_szSubject = "Q";
-    TavApp().m_szEdition = "W";
-    TavApp().m_szSubjectKey = "Stale";
-    TavApp().m_szSubjectName = "古い";
+    // (Whole strings are moved in: GCC 12 warns falsely on assigning short
+    // literals here, -Wrestrict.)
+    CTavCopyToolApp& app = TavApp();
+    app.m_szDiscLabel = std::string("STALE");
+    app.m_szCdRoot = std::string("Q:\\");
+    app.m_szYear = std::string("2000");
+    app.m_szSubject = std::string("Q");
+    app.m_szEdition = std::string("W");
+    app.m_szSubjectKey = std::string("Stale");
+    app.m_szSubjectName = std::string("古い");
   }
   INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kTitle, driver); }
   CountingDisks disks;
@@ -214,6 +218,13 @@ TEST_F(DiscsProductInE, IdentifiesBiology2007WithItsDriveRoot) {
   EXPECT_EQ(app.m_szSubjectKey, "Biology");
   EXPECT_EQ(app.m_szSubjectName, "生物");
   EXPECT_FALSE(MessageBoxOpen());
+  // The disc written by scripts/make-demo-disc.sh has every kind folder
+  // where a copy will look for it.
+  for (const ContentKindInfo& kind : kContentKinds) {
+    const std::string folder = KindFolderPath(DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject), kind.kind);
+    const DWORD attributes = GetFileAttributesW(Utf8ToUtf16(folder).c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << folder;
+  }
 }
 
 class DiscsForeignThenProduct : public DiscWaitOnDrives {
