@@ -330,4 +330,20 @@ TEST_F(DiscsNone, ScansQuietlyAndIdlyUntilCancelled) {
   EXPECT_EQ(TavApp().m_szDiscLabel, "");
 }
 
+TEST_F(DiscsNone, AQuitRequestEndsTheScanAndIsPutBackForTheOuterLoops) {
+  const DWORD dialogThread = GetCurrentThreadId();
+  const INT_PTR result = Run([&](HWND w) {
+    Click(w, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsItemVisible(w, IDOK); }));
+    Sleep(CDiscWaitDlg::kDetectDelayMs + 300);  // the scan is running now
+    PostThreadMessageW(dialogThread, WM_QUIT, 7, 0);
+    EXPECT_TRUE(WaitForClose(w));
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_FALSE(dialog.m_bDetecting);
+  MSG quit;
+  ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit request is still there";
+  EXPECT_EQ(quit.wParam, 7u);
+}
+
 }  // namespace
