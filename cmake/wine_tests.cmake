@@ -52,10 +52,10 @@ set(TAV_DISC_SETS
   "foreign-then-product DiscsForeignThenProduct"
   "foreign DiscsForeignOnly"
   "nodisc DiscsNone")
-foreach(set IN LISTS TAV_DISC_SETS)
-  separate_arguments(set UNIX_COMMAND "${set}")
-  list(GET set 0 configuration)
-  list(GET set 1 suite)
+foreach(entry IN LISTS TAV_DISC_SETS)
+  separate_arguments(entry UNIX_COMMAND "${entry}")
+  list(GET entry 0 configuration)
+  list(GET entry 1 suite)
   add_test(NAME wine_discs_${configuration}
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-discs.sh ${TAV_WINE_PREFIX} ${configuration}
                    $<TARGET_FILE:wine_tests> --gtest_filter=${suite}.*)
