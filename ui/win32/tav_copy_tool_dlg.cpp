@@ -3,7 +3,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/command_context.h"
+#include "app/win32/dialog_wizard.h"
 #include "app/win32/tav_copy_tool_app.h"
+#include "copy/copy_command.h"
+#include "delete/delete_command.h"
+#include "move/move_command.h"
 #include "platform/win32/win_text.h"
 #include "res/resource.h"
 #include "ui/usage_help.h"
@@ -79,17 +84,20 @@ void CTavCopyToolDlg::OnExit() {
   if (!m_bBusy) EndDialog(IDOK);
 }
 
-void CTavCopyToolDlg::OnCopy() {
+// Each command runs inside its button's handler over the real ports; its
+// dialogs live for this one click.
+template <typename Command>
+void CTavCopyToolDlg::RunCommand(Command command) {
   if (m_bBusy) return;
+  CTavCopyToolApp& app = TavApp();
+  DialogWizard wizard;
+  CommandContext context{app, app.registry, app.disks, app.files, app.profile, app.prompts, wizard, m_bBusy};
+  command(context);
 }
 
-void CTavCopyToolDlg::OnMove() {
-  if (m_bBusy) return;
-}
-
-void CTavCopyToolDlg::OnDelete() {
-  if (m_bBusy) return;
-}
+void CTavCopyToolDlg::OnCopy() { RunCommand(RunCopyCommand); }
+void CTavCopyToolDlg::OnMove() { RunCommand(RunMoveCommand); }
+void CTavCopyToolDlg::OnDelete() { RunCommand(RunDeleteCommand); }
 
 void CTavCopyToolDlg::OnUsage() {
   CTavCopyToolApp& app = TavApp();

@@ -27,5 +27,7 @@ class CTavCopyToolDlg : public CDialog {
   BOOL OnHelpInfo(HELPINFO* info) override { return ConsumeHelpRequest(info); }
 
  private:
+  template <typename Command>
+  void RunCommand(Command command);
   HICON m_hIcon;
 };
