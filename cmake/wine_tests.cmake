@@ -37,7 +37,8 @@ function(tav_wine_test name)
 endfunction()
 
 tav_wine_test(wine_tests $<TARGET_FILE:wine_tests>)
-tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --exe=$<TARGET_FILE:TavCopyTool>
+# The runs with discs have entries of their own below.
+tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --gtest_filter=-DiscRun.* --exe=$<TARGET_FILE:TavCopyTool>
               --shots=${CMAKE_BINARY_DIR}/screenshots)
 
 # --- Disc detection with discs in the virtual CD-ROM drives -----------------
@@ -47,19 +48,29 @@ tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --exe=$<TARGET_FILE:TavCopyTool
 # drives back. Elsewhere those tests skip; here a skip or an empty selection
 # fails, so a set that was not prepared cannot pass unnoticed. The lock keeps
 # the restarts away from other Wine entries should ctest run in parallel.
+# Each entry: disc set, program, the tests of that set.
 set(TAV_DISC_SETS
-  "product DiscsProductInE"
-  "foreign-then-product DiscsForeignThenProduct"
-  "foreign DiscsForeignOnly"
-  "nodisc DiscsNone")
+  "product wine_tests DiscsProductInE.*"
+  "foreign-then-product wine_tests DiscsForeignThenProduct.*"
+  "foreign wine_tests DiscsForeignOnly.*"
+  "nodisc wine_tests DiscsNone.*"
+  "product e2e_tests DiscRun.Biology*:DiscRun.DiscOfASubjectWithoutRights*"
+  "earth e2e_tests DiscRun.Earth*"
+  "alias e2e_tests DiscRun.Alias*"
+  "full-drive e2e_tests DiscRun.CopyOnto*")
 foreach(entry IN LISTS TAV_DISC_SETS)
   separate_arguments(entry UNIX_COMMAND "${entry}")
   list(GET entry 0 configuration)
-  list(GET entry 1 suite)
-  add_test(NAME wine_discs_${configuration}
+  list(GET entry 1 program)
+  list(GET entry 2 filter)
+  set(arguments --gtest_filter=${filter})
+  if(program STREQUAL "e2e_tests")
+    list(APPEND arguments --exe=$<TARGET_FILE:TavCopyTool> --shots=${CMAKE_BINARY_DIR}/screenshots)
+  endif()
+  add_test(NAME ${program}_discs_${configuration}
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-discs.sh ${TAV_WINE_PREFIX} ${configuration}
-                   $<TARGET_FILE:wine_tests> --gtest_filter=${suite}.*)
-  set_tests_properties(wine_discs_${configuration} PROPERTIES
+                   $<TARGET_FILE:${program}> ${arguments})
+  set_tests_properties(${program}_discs_${configuration} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
     RESOURCE_LOCK wine_session
     FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]|\\[  PASSED  \\] 0 tests")

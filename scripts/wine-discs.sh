@@ -9,6 +9,10 @@
 #   foreign-then-product  E: DATA_DISC                   F: tav07e_e
 #   foreign               E: (no label)                  F: TAV08B_S
 #   nodisc                E: TAV07Z_S (no such subject)  F: no drive
+#   earth                 E: TAV07T_S, a whole disc      F: no drive
+#   alias                 E: 020626_0403, a whole disc   F: no drive
+#   full-drive            E: TAV07B_S, larger files      F: no drive
+#                         H: a fixed drive on a 192 KiB tmpfs (needs root)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1
@@ -22,7 +26,15 @@ no_drive() {
   wine reg delete 'HKLM\Software\Wine\Drives' /v "$1:" /f >/dev/null 2>&1 || true
 }
 
+small_drive() {
+  mkdir -p "$WINEPREFIX/drives/h"
+  mount -t tmpfs -o size=192k tavsmall "$WINEPREFIX/drives/h"
+  tav_drive h fixed
+}
+
 restore() {
+  if mountpoint -q "$WINEPREFIX/drives/h"; then umount "$WINEPREFIX/drives/h"; fi
+  rm -f "$WINEPREFIX/dosdevices/h:"
   rm -rf "$WINEPREFIX/drives/e"/TestDoc_*
   tav_drive e cdrom
   tav_drive f cdrom
@@ -35,6 +47,13 @@ case "$configuration" in
   foreign-then-product) tav_drive e cdrom DATA_DISC; tav_drive f cdrom tav07e_e ;;
   foreign)              tav_drive e cdrom;           tav_drive f cdrom TAV08B_S ;;
   nodisc)               tav_drive e cdrom TAV07Z_S;  no_drive f ;;
+  earth|alias)          label=$([ "$configuration" = earth ] && echo TAV07T_S || echo 020626_0403)
+                        tav_drive e cdrom "$label";  no_drive f
+                        "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" "$label" 1 >/dev/null ;;
+  full-drive)           tav_drive e cdrom TAV07B_S;  no_drive f
+                        "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" TAV07B_S 8 >/dev/null
+                        trap restore EXIT
+                        small_drive ;;
   *) echo "unknown disc configuration: $configuration" >&2; exit 2 ;;
 esac
 trap restore EXIT
