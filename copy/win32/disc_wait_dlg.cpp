@@ -61,19 +61,7 @@ bool CDiscWaitDlg::PumpOneMessage() {
   // earlier pump must end the run even when no message is waiting now, so a
   // disc found a moment later cannot turn a cancelled dialog into IDOK.
   if (!m_bDetecting) return false;
-  MSG msg;
-  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) return true;
-  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-  if (got == 0) {
-    // WM_QUIT belongs to the outer loops: put it back and stop scanning.
-    PostQuitMessage(static_cast<int>(msg.wParam));
-    m_bDetecting = false;
-    return false;
-  }
-  if (got != -1) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  if (!PumpWaitingMessage()) m_bDetecting = false;  // a quit request ends the scan
   return m_bDetecting;
 }
 

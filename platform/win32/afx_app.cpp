@@ -46,3 +46,20 @@ void CWinApp::Attach(HINSTANCE instance) {
   }
   m_exePath = U8(path);
 }
+
+bool PumpWaitingMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) return true;
+  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+  if (got == 0) {
+    PostQuitMessage(static_cast<int>(msg.wParam));
+    return false;
+  }
+  if (got != -1) {
+    // The dialogs' PreTranslateMessage is bypassed here, as for any message
+    // pumped inside a handler.
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}

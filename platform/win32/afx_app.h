@@ -32,6 +32,11 @@ HWND AfxGetMainHwnd();  // the main window's handle, or nullptr
 // The command line after the program name, as the framework splits it.
 std::wstring CommandLineTail(const wchar_t* fullCommandLine);
 
+// Handles at most one waiting message of the thread's queue, for scans that
+// run inside a handler and must keep the windows alive. Returns false when
+// that message was WM_QUIT, which is put back for the outer loops.
+bool PumpWaitingMessage();
+
 // Wait cursor for the length of a scope, restored on every way out.
 class CWaitCursor {
  public:

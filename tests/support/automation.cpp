@@ -89,10 +89,11 @@ void PressKey(HWND target, WPARAM key) {
 }
 
 void SetCheck(HWND dialog, int id, bool checked) {
-  SendMessageW(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  Click(dialog, id);
-  // Wait until the dialog has handled the notification.
-  SendMessageW(dialog, WM_NULL, 0, 0);
+  HWND box = GetDlgItem(dialog, id);
+  SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  // Sent, not posted: the dialog has handled the click when this returns (a
+  // later sent message would overtake a posted one).
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
 }
 
 bool IsChecked(HWND dialog, int id) {

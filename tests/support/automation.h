@@ -31,7 +31,8 @@ bool IsItemVisible(HWND dialog, int id);
 void Click(HWND dialog, int id);
 // Posts a key press to a control (or the dialog) so it passes the modal loop.
 void PressKey(HWND target, WPARAM key);
-// Ticks or unticks an auto check box, notifying the dialog.
+// Ticks or unticks an auto check box and waits until the dialog has handled
+// the click (the handler must not open a modal window).
 void SetCheck(HWND dialog, int id, bool checked);
 bool IsChecked(HWND dialog, int id);
 // List and combo boxes: the texts of the entries, and selecting one.

@@ -13,23 +13,6 @@ constexpr WPARAM kFolderTextLimit = 260;
 
 UINT TemplateFor(DestVariant variant) { return variant == DestVariant::Move ? IDD_MOVE_DEST : IDD_COPY_DEST; }
 
-// Lets the window that waits on a slow drive probe repaint: at most one
-// message per call. The dialog's own PreTranslateMessage is bypassed here, as
-// it is for any message pumped inside a handler.
-void PumpOneMessage() {
-  MSG msg;
-  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) return;
-  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-  if (got == -1) return;
-  if (got == 0) {
-    // WM_QUIT taken from the queue: put it back so the modal loop still ends.
-    PostQuitMessage(static_cast<int>(msg.wParam));
-    return;
-  }
-  TranslateMessage(&msg);
-  DispatchMessageW(&msg);
-}
-
 }  // namespace
 
 CDestDlg::CDestDlg(DestVariant variant)
@@ -52,7 +35,7 @@ void CDestDlg::FillDriveList() {
   SendItemMessage(IDC_DRIVE_LIST, CB_RESETCONTENT);
   // Appended in letter order at the end; the sorted combo box agrees, since
   // every entry begins with its drive letter.
-  for (const std::string& entry : BuildDriveList(TavApp().disks, PumpOneMessage)) {
+  for (const std::string& entry : BuildDriveList(TavApp().disks, [] { PumpWaitingMessage(); })) {
     const std::wstring text = W(entry);
     SendItemMessage(IDC_DRIVE_LIST, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
   }
