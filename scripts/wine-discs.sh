@@ -43,7 +43,7 @@ restore() {
 
 case "$configuration" in
   product)              tav_drive e cdrom TAV07B_S;  no_drive f
-                        "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" TAV07B_S 1 >/dev/null ;;
+                        "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" TAV07B_S 48 >/dev/null ;;
   foreign-then-product) tav_drive e cdrom DATA_DISC; tav_drive f cdrom tav07e_e ;;
   foreign)              tav_drive e cdrom;           tav_drive f cdrom TAV08B_S ;;
   nodisc)               tav_drive e cdrom TAV07Z_S;  no_drive f ;;

@@ -51,6 +51,23 @@ TEST_F(DiscRun, BiologyCopiedMovedAndDeleted) {
   HWND menu = tool.WaitForMainMenu();
   ASSERT_NE(menu, nullptr);
 
+  // The content selection shows the disc's kinds with the sizes of the table.
+  Click(menu, 1000);
+  ConfirmDiscWait(pid);
+  HWND selection = WaitForDialog(pid, kCopyTitle, 1029);
+  ASSERT_NE(selection, nullptr);
+  EXPECT_EQ(ItemText(selection, 1015), "セットされたCD-ROMは「Tav2007 生物」です。");
+  const std::uint64_t wordBytes = [] {
+    std::uint64_t sum = 0;
+    for (const auto& [file, size] : Tree("E:\\TestDoc_B\\Word")) sum += size;
+    return sum;
+  }();
+  ASSERT_GE(wordBytes, std::uint64_t{1} << 20) << "the disc set's Word folder holds a megabyte or more";
+  EXPECT_EQ(ItemText(selection, 1023), "（約" + std::to_string(wordBytes >> 20) + "MB）");
+  for (int checkBox = 1007; checkBox <= 1013; ++checkBox) EXPECT_TRUE(IsChecked(selection, checkBox));
+  Click(selection, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(menu) != FALSE; })) << "cancel ends the command silently";
+
   StartCopy(pid, menu, {"Word", "PDF"}, 'G', kBiologyOnG, "copy");
   ExpectBox(pid,
             "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
