@@ -8,7 +8,9 @@ prefix=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$prefix"
 
-if [ ! -f "$prefix/.tav-ready" ]; then
+# Bumped whenever the settings below change, so older prefixes are made anew.
+version=2
+if [ "$(cat "$prefix/.tav-ready" 2>/dev/null)" != "$version" ]; then
   rm -rf "$prefix"
   mkdir -p "$prefix"
   wine wineboot -i >/dev/null 2>&1
@@ -34,11 +36,15 @@ Windows Registry Editor Version 5.00
 "MS UI Gothic"="IPAPGothic"
 "MS Shell Dlg"="IPAPGothic"
 "MS Shell Dlg 2"="IPAPGothic"
+
+; The usage guide is an HTML file: open it as Windows would, in the browser.
+[HKEY_CLASSES_ROOT\.html]
+@="htmlfile"
 REG
   wine regedit /S "$(tav_winpath "$settings")"
   rm -f "$settings"
   wineserver -w
-  touch "$prefix/.tav-ready"
+  echo "$version" > "$prefix/.tav-ready"
 fi
 tav_drive d fixed
 tav_drive g fixed
