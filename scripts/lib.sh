@@ -1,7 +1,7 @@
 # Shared steps of the README's two commands. BUILD_ROOT lets several people
 # build side by side in one checkout.
 BUILD_ROOT=${BUILD_ROOT:-$PWD/build}
-PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64
+PACKAGES=(locales cmake ninja-build g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64
           wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic imagemagick)
 
 ensure_packages() {
@@ -13,6 +13,12 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+  # Wine takes its Japanese locale (code page 932) from LC_ALL=ja_JP.UTF-8,
+  # and the host's file name encoding from the same locale: without it,
+  # Japanese file names cannot be created on the drives.
+  if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
   fi
 }
 

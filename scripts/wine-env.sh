@@ -3,7 +3,8 @@
 export WINEPREFIX=$1
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
-# Japanese locale: Wine then uses code page 932 although glibc lacks the locale.
+# Japanese locale: code page 932 for Wine, UTF-8 file names on the host
+# (the README's commands generate the glibc locale).
 export LC_ALL=ja_JP.UTF-8
 # No Mono or Gecko installer questions at prefix creation.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

@@ -50,6 +50,16 @@ std::wstring ShellList(const std::vector<std::string>& paths) {
   return list;
 }
 
+// Makes the folder and its missing parents, as FOF_NOCONFIRMMKDIR lets the
+// shell do. Done before the call because Wine's shell, given several folders
+// and a destination that does not exist, renames the first folder onto it.
+void CreateFolderLevels(const std::wstring& folder) {
+  for (std::size_t slash = folder.find(L'\\', 3); ; slash = folder.find(L'\\', slash + 1)) {
+    CreateDirectoryW(folder.substr(0, slash).c_str(), nullptr);
+    if (slash == std::wstring::npos) break;
+  }
+}
+
 }  // namespace
 
 std::optional<std::vector<FileEntry>> Win32FileSystem::ListTree(const std::string& folder) {
@@ -66,6 +76,7 @@ ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<st
     if (Utf16Length(p) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
   if (Utf16Length(to) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
 
+  if (op != ShellOp::Delete) CreateFolderLevels(W(to));
   const std::wstring source = ShellList(from);
   const std::wstring target = op == ShellOp::Delete ? std::wstring() : ShellList({to});
   SHFILEOPSTRUCTW operation{};

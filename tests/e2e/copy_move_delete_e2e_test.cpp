@@ -140,12 +140,13 @@ TEST_F(DiscRun, EarthRecordedMovedAndDeletedWithItsGeneralTwin) {
   const std::string onG = "G:\\KR_LAB\\Tav2007\\TestDoc_T";
   const std::string onD = "D:\\KR_LAB\\Tav2007\\TestDoc_T";
 
-  StartCopy(pid, menu, {"TXT"}, 'G', onG);
+  StartCopy(pid, menu, {"TXT", "TXT0"}, 'G', onG);
   ExpectBox(pid,
             "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
             "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。",
             IDNO);
   ExpectBox(pid, "別のディスクをコピーしますか？", IDNO);
+  ExpectCopied("E:\\TestDoc_T", onG, {"TXT", "TXT0"});  // TXT0 holds Japanese file names
   EXPECT_EQ(ReadRecord32("Earth", "DataDir07"), onG);
   EXPECT_EQ(ReadRecord32("General", "DataDir07"), onG);
   EXPECT_EQ(ListedDataSets(pid, menu, 1001, kMoveTitle), std::vector<std::string>{"Tav2007  地学・総合"});

@@ -44,7 +44,7 @@ TEST(DemoWalk, CopyMoveAndDeleteTheDemoDisc) {
   Click(about, IDOK);
   WaitForClose(about);
 
-  StartCopy(pid, menu, {"Word", "Ichitaro", "PDF", "TXT"}, 'D', onD, "03-copy");
+  StartCopy(pid, menu, {"Word", "Ichitaro", "PDF", "TXT", "TXT0"}, 'D', onD, "03-copy");
   ExpectBox(pid,
             "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
             "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。",

@@ -1,0 +1,119 @@
+// The file system port against Wine's real files and shell, and the
+// commands' proofs against what that shell really does.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <thread>
+
+#include "app/command_support.h"
+#include "app/win32/tav_copy_tool_app.h"
+#include "move/move_command.h"
+#include "platform/text.h"
+#include "platform/win32/win32_file_system.h"
+#include "tests/support/automation.h"
+
+namespace {
+
+const std::string kRoot = "D:\\tav-fs-test";
+
+void Write(const std::string& path, std::size_t bytes) {
+  std::ofstream(Utf8ToUtf16(path).c_str(), std::ios::binary) << std::string(bytes, 'x');
+}
+
+class Win32FileSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Clean();
+    for (const char* folder : {"", "\\disc", "\\disc\\Word", "\\disc\\PDF", "\\disc\\PDF\\第1章"})
+      ASSERT_TRUE(files.CreateFolder(kRoot + folder)) << kRoot + folder;
+    Write(kRoot + "\\disc\\Word\\Q001.doc", 1000);
+    Write(kRoot + "\\disc\\PDF\\第1章\\表紙.pdf", 2500);
+  }
+  void TearDown() override { Clean(); }
+  void Clean() { files.RunShellOperation(ShellOp::Delete, {kRoot}, ""); }
+  std::vector<std::string> Kinds(const std::string& base) { return {base + "\\Word", base + "\\PDF"}; }
+
+  Win32FileSystem files;
+};
+
+TEST_F(Win32FileSystemTest, ListsTreesWithSizesAndTellsFoldersFromFiles) {
+  const auto tree = files.ListTree(kRoot + "\\disc\\PDF");
+  ASSERT_TRUE(tree.has_value());
+  ASSERT_EQ(tree->size(), 2u);
+  EXPECT_EQ((*tree)[0].relativePath, "第1章");
+  EXPECT_TRUE((*tree)[0].isFolder);
+  EXPECT_EQ((*tree)[1].relativePath, "第1章\\表紙.pdf");
+  EXPECT_EQ((*tree)[1].size, 2500u);
+  EXPECT_FALSE(files.ListTree(kRoot + "\\missing").has_value());
+  EXPECT_TRUE(files.IsFolder(kRoot + "\\disc\\Word"));
+  EXPECT_FALSE(files.IsFolder(kRoot + "\\disc\\Word\\Q001.doc"));
+  EXPECT_TRUE(files.Exists(kRoot + "\\disc\\Word\\Q001.doc"));
+  EXPECT_FALSE(files.RemoveEmptyFolder(kRoot + "\\disc\\Word")) << "a folder with files stays";
+}
+
+TEST_F(Win32FileSystemTest, CopiesMovesAndDeletesFolderLists) {
+  const std::string data = kRoot + "\\KR_LAB\\Tav2007\\TestDoc_B";
+  const ShellOutcome copied = files.RunShellOperation(ShellOp::Copy, Kinds(kRoot + "\\disc"), data);
+  EXPECT_TRUE(copied.Succeeded()) << copied.result;
+  for (const auto& kind : {"\\Word", "\\PDF"})
+    EXPECT_TRUE(FilesArrived(files, *files.ListTree(kRoot + "\\disc" + kind), data + kind)) << kind;
+
+  // A destination that does not exist yet: Wine's shell would rename the
+  // first folder of the list onto it; the port makes the folder first.
+  const std::string moved = kRoot + "\\moved\\TestDoc_B";
+  EXPECT_TRUE(files.RunShellOperation(ShellOp::Move, Kinds(data), moved).Succeeded());
+  EXPECT_FALSE(files.Exists(data + "\\Word"));
+  EXPECT_TRUE(files.Exists(moved + "\\PDF\\第1章\\表紙.pdf"));
+  EXPECT_TRUE(files.RemoveEmptyFolder(data));
+
+  EXPECT_TRUE(files.RunShellOperation(ShellOp::Delete, Kinds(moved), "").Succeeded());
+  EXPECT_FALSE(files.Exists(moved + "\\Word"));
+  EXPECT_FALSE(files.Exists(moved + "\\PDF"));
+}
+
+TEST_F(Win32FileSystemTest, PathsTooLongForTheShellAreRefusedBeforeItSeesThem) {
+  const std::string longFolder = kRoot + "\\" + std::string(260 - kRoot.size() - 1, 'a');
+  ASSERT_EQ(Utf16Length(longFolder), 260u);
+  const ShellOutcome outcome = files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, longFolder);
+  EXPECT_EQ(outcome.result, ERROR_FILENAME_EXCED_RANGE);
+  EXPECT_FALSE(outcome.Succeeded());
+  EXPECT_FALSE(files.Exists(kRoot + "\\aaaa")) << "nothing was created";
+}
+
+// Wine 8's shell returns 0 for a folder moved onto an existing folder of the
+// same name (after its own question), yet moves nothing. The move command
+// must not take that for a move: it reports a failure and loses nothing.
+TEST_F(Win32FileSystemTest, AMoveTheShellDidNotDoIsNotTakenForDone) {
+  const std::string oldFolder = kRoot + "\\old\\TestDoc_B";
+  const std::string newFolder = kRoot + "\\new\\TestDoc_B";
+  ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, oldFolder).Succeeded());
+  ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, newFolder).Succeeded());
+
+  struct NoDialogs : IWizard {
+    int Run(WizardDialog) override { return IDCANCEL; }
+  } wizard;
+  CTavCopyToolApp& app = TavApp();
+  bool busy = false;
+  CommandContext context{app, app.registry, app.disks, files, app.profile, app.prompts, wizard, busy};
+  app.m_szDataDir = oldFolder;
+  app.m_szDestDir = newFolder;
+  // Answer the shell's question about the existing folder, whatever it is.
+  std::thread answerer([] {
+    for (int i = 0; i < 30; ++i) {
+      if (HWND question = automation::FindTopWindow(GetCurrentProcessId(), "", "#32770"))
+        PostMessageW(question, WM_COMMAND, IDYES, 0);
+      Sleep(100);
+    }
+  });
+  const bool moved = MoveKindFolders(context);
+  answerer.join();
+  const bool sourceGone = !files.Exists(oldFolder + "\\Word");
+  EXPECT_EQ(moved, sourceGone) << "done exactly when the folder really left";
+  EXPECT_FALSE(moved) << "Wine 8 moves nothing here";
+  EXPECT_TRUE(files.Exists(oldFolder + "\\Word\\Q001.doc") || files.Exists(newFolder + "\\Word\\Q001.doc"))
+      << "nothing lost";
+  EXPECT_FALSE(busy);
+}
+
+}  // namespace
