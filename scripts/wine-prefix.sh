@@ -46,6 +46,13 @@ REG
   wineserver -w
   echo "$version" > "$prefix/.tav-ready"
 fi
+# Debian's Wine does not find the symbol font of its own caption buttons (the
+# close box shows an "r"): put it where every Windows program finds fonts.
+fonts="$prefix/drive_c/windows/Fonts"
+if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 tav_drive d fixed
 tav_drive g fixed
 tav_drive e cdrom
