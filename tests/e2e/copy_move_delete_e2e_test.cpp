@@ -69,10 +69,7 @@ TEST_F(DiscRun, BiologyCopiedMovedAndDeleted) {
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(menu) != FALSE; })) << "cancel ends the command silently";
 
   StartCopy(pid, menu, {"Word", "PDF"}, 'G', kBiologyOnG, "copy");
-  ExpectBox(pid,
-            "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
-            "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。",
-            IDNO, "copy-06-ver2-offer");
+  ExpectBox(pid, kVer2Offer, IDNO, "copy-06-ver2-offer");
   ExpectBox(pid, "別のディスクをコピーしますか？", IDNO, "copy-07-another-disc");
   ExpectCopied("E:\\TestDoc_B", kBiologyOnG, {"Word", "PDF"});
   EXPECT_EQ(Tree(kBiologyOnG).size(), Tree("E:\\TestDoc_B\\Word").size() + Tree("E:\\TestDoc_B\\PDF").size())
@@ -141,10 +138,7 @@ TEST_F(DiscRun, EarthRecordedMovedAndDeletedWithItsGeneralTwin) {
   const std::string onD = "D:\\KR_LAB\\Tav2007\\TestDoc_T";
 
   StartCopy(pid, menu, {"TXT", "TXT0"}, 'G', onG);
-  ExpectBox(pid,
-            "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
-            "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。",
-            IDNO);
+  ExpectBox(pid, kVer2Offer, IDNO);
   ExpectBox(pid, "別のディスクをコピーしますか？", IDNO);
   ExpectCopied("E:\\TestDoc_T", onG, {"TXT", "TXT0"});  // TXT0 holds Japanese file names
   EXPECT_EQ(ReadRecord32("Earth", "DataDir07"), onG);
@@ -173,10 +167,7 @@ TEST_F(DiscRun, AliasDiscIsCopiedAsWorldHistory2002AndItsVer2OfferRefusesItself)
   const std::string onG = "G:\\KR_LAB\\Tav2002\\TestDoc_W";
 
   StartCopy(pid, menu, {"PDF"}, 'G', onG);
-  ExpectBox(pid,
-            "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
-            "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。",
-            IDYES);
+  ExpectBox(pid, kVer2Offer, IDYES);
   // The disc still in the drive is labelled 020626_0403, not TAV02W_S.
   ExpectBox(pid,
             "ここでコピーできるCDではありません。\n\nCDを確認して「はい」を選択してください。\n"

@@ -45,10 +45,7 @@ TEST(DemoWalk, CopyMoveAndDeleteTheDemoDisc) {
   WaitForClose(about);
 
   StartCopy(pid, menu, {"Word", "Ichitaro", "PDF", "TXT", "TXT0"}, 'D', onD, "03-copy");
-  ExpectBox(pid,
-            "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
-            "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。",
-            IDNO, "03-copy-06-ver2-offer");
+  ExpectBox(pid, kVer2Offer, IDNO, "03-copy-06-ver2-offer");
   ExpectBox(pid, "別のディスクをコピーしますか？", IDNO, "03-copy-07-another-disc");
   PrintDataSet("Copied", onD);
 

@@ -34,6 +34,10 @@ std::vector<std::string> ListedDataSets(DWORD pid, HWND menu, int commandButton,
 constexpr const char* kCopyTitle = "Tavコピーツール - データのコピー";
 constexpr const char* kMoveTitle = "Tavコピーツール - データの移動";
 constexpr const char* kDeleteTitle = "Tavコピーツール - データの削除";
+// The offer after a first copy of a disc.
+constexpr const char* kVer2Offer =
+    "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
+    "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。";
 // From "データのコピー" to "コピーを開始しますか？" answered yes; the data
 // folder is new, so the folder question comes first.
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,

@@ -33,15 +33,6 @@ std::string TempFolder() {
   return dir;
 }
 
-void ExpectPlacedAt(HWND w, int id, int x, int y, int cx, int cy) {
-  const RECT expected = DialogUnits(w, x, y, cx, cy);
-  const RECT actual = ClientRectOf(w, id);
-  EXPECT_EQ(actual.left, expected.left) << "control " << id;
-  EXPECT_EQ(actual.top, expected.top) << "control " << id;
-  EXPECT_EQ(actual.right, expected.right) << "control " << id;
-  EXPECT_EQ(actual.bottom, expected.bottom) << "control " << id;
-}
-
 class CopySelectDialog : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -126,10 +117,10 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
     for (int id : {IDC_DATASET_LINE, IDC_REQUIRED_SPACE}) {
       EXPECT_TRUE(FitsOnOneLine(GetDlgItem(w, id), ItemText(w, id))) << ItemText(w, id);
     }
-    ExpectPlacedAt(w, IDC_DATASET_LINE, 10, 10, 193, 10);
-    ExpectPlacedAt(w, IDOK, 210, 10, 50, 14);
-    ExpectPlacedAt(w, IDCANCEL, 210, 27, 50, 14);
-    ExpectPlacedAt(w, IDC_REQUIRED_SPACE, 20, 160, 230, 10);
+    ExpectAt(w, IDC_DATASET_LINE, 10, 10, 193, 10);
+    ExpectAt(w, IDOK, 210, 10, 50, 14);
+    ExpectAt(w, IDCANCEL, 210, 27, 50, 14);
+    ExpectAt(w, IDC_REQUIRED_SPACE, 20, 160, 230, 10);
     EXPECT_EQ(ItemText(w, IDOK), "次へ");
     EXPECT_EQ(ItemText(w, IDCANCEL), "ｷｬﾝｾﾙ");
     EXPECT_EQ(GetWindowLongW(GetDlgItem(w, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
@@ -137,9 +128,9 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
     // Rows from the top: Word, Ichitaro, PDF, TXT, TXT0, TIF, VOICE.
     for (const ContentKindInfo& kind : kContentKinds) {
       const int y = 55 + 15 * (kind.dialogRow - 1);
-      ExpectPlacedAt(w, kind.checkBoxId, 20, y, 35, 10);
-      ExpectPlacedAt(w, kind.sizeLabelId, 55, y, 40, 10);
-      ExpectPlacedAt(w, kind.descriptionId, 95, y, 160, 10);
+      ExpectAt(w, kind.checkBoxId, 20, y, 35, 10);
+      ExpectAt(w, kind.sizeLabelId, 55, y, 40, 10);
+      ExpectAt(w, kind.descriptionId, 95, y, 160, 10);
       EXPECT_EQ(ItemText(w, kind.sizeLabelId), "（約999MB）");
       for (int id : {kind.sizeLabelId, kind.descriptionId}) {
         EXPECT_TRUE(FitsOnOneLine(GetDlgItem(w, id), ItemText(w, id))) << ItemText(w, id);
@@ -165,16 +156,8 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
     EXPECT_EQ(GetWindowLongW(group, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
     EXPECT_EQ(Text(group), "");
     for (const auto& [control, x, y, cx, cy] :
-         {std::tuple{instruction, 10, 30, 193, 10}, std::tuple{group, 10, 45, 250, 130}}) {
-      RECT actual;
-      GetWindowRect(control, &actual);
-      MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&actual), 2);
-      const RECT expected = DialogUnits(w, x, y, cx, cy);
-      EXPECT_EQ(actual.left, expected.left);
-      EXPECT_EQ(actual.top, expected.top);
-      EXPECT_EQ(actual.right, expected.right);
-      EXPECT_EQ(actual.bottom, expected.bottom);
-    }
+         {std::tuple{instruction, 10, 30, 193, 10}, std::tuple{group, 10, 45, 250, 130}})
+      ExpectAt(w, control, x, y, cx, cy);
   });
 }
 

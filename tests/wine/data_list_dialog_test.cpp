@@ -126,14 +126,7 @@ TEST_F(DataListDialog, TemplatesLayTheControlsOutPerVariant) {
       } controls[] = {{IDC_DATA_LIST, 10, 25, c.listWidth, 145},
                       {IDOK, c.buttonX, 25, 50, 14},
                       {IDCANCEL, c.buttonX, 43, 50, 14}};
-      for (const auto& control : controls) {
-        const RECT expected = DialogUnits(w, control.x, control.y, control.cx, control.cy);
-        const RECT actual = ClientRectOf(w, control.id);
-        EXPECT_EQ(actual.left, expected.left) << control.id;
-        EXPECT_EQ(actual.top, expected.top) << control.id;
-        EXPECT_EQ(actual.right, expected.right) << control.id;
-        EXPECT_EQ(actual.bottom, expected.bottom) << control.id;
-      }
+      for (const auto& control : controls) ExpectAt(w, control.id, control.x, control.y, control.cx, control.cy);
       const LONG listStyle = created.byId[IDC_DATA_LIST].style;
       for (LONG bit : {LBS_NOTIFY, LBS_SORT, LBS_NOINTEGRALHEIGHT, WS_VSCROLL, WS_TABSTOP})
         EXPECT_EQ(listStyle & bit, bit) << std::hex << bit;

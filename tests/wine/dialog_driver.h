@@ -38,12 +38,28 @@ inline RECT DialogUnits(HWND window, int x, int y, int cx, int cy) {
   return {r.left, r.top, r.left + r.right, r.top + r.bottom};
 }
 
-inline RECT ClientRectOf(HWND window, int id) {
-  HWND control = GetDlgItem(window, id);
+inline RECT ClientRectOf(HWND window, HWND control) {
   RECT r;
   GetWindowRect(control, &r);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
   return r;
+}
+
+inline RECT ClientRectOf(HWND window, int id) { return ClientRectOf(window, GetDlgItem(window, id)); }
+
+// The control sits where the template puts it, in dialog units.
+inline void ExpectAt(HWND dialog, HWND control, int x, int y, int cx, int cy) {
+  const RECT expected = DialogUnits(dialog, x, y, cx, cy);
+  const RECT actual = ClientRectOf(dialog, control);
+  const int id = GetDlgCtrlID(control);
+  EXPECT_EQ(actual.left, expected.left) << "control " << id;
+  EXPECT_EQ(actual.top, expected.top) << "control " << id;
+  EXPECT_EQ(actual.right, expected.right) << "control " << id;
+  EXPECT_EQ(actual.bottom, expected.bottom) << "control " << id;
+}
+
+inline void ExpectAt(HWND dialog, int id, int x, int y, int cx, int cy) {
+  ExpectAt(dialog, GetDlgItem(dialog, id), x, y, cx, cy);
 }
 
 // The controls as the dialog manager creates them from a template, seen

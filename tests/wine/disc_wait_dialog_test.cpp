@@ -116,12 +116,7 @@ TEST_F(DiscWaitDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
     } buttons[] = {{IDOK, 75, 70, 50, 14, "OK"}, {IDCANCEL, 130, 70, 50, 14, "ｷｬﾝｾﾙ"}};
     for (const auto& b : buttons) {
       EXPECT_EQ(ItemText(w, b.id), b.text);
-      const RECT expected = DialogUnits(w, b.x, b.y, b.cx, b.cy);
-      const RECT actual = ClientRectOf(w, b.id);
-      EXPECT_EQ(actual.left, expected.left) << b.text;
-      EXPECT_EQ(actual.top, expected.top) << b.text;
-      EXPECT_EQ(actual.right, expected.right) << b.text;
-      EXPECT_EQ(actual.bottom, expected.bottom) << b.text;
+      ExpectAt(w, b.id, b.x, b.y, b.cx, b.cy);
       EXPECT_FALSE(GetWindowLongW(GetDlgItem(w, b.id), GWL_STYLE) & BS_DEFPUSHBUTTON)
           << b.text << " is not the default button";
     }
@@ -140,14 +135,7 @@ TEST_F(DiscWaitDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
     for (const auto& t : texts) {
       ASSERT_NE(control, nullptr);
       EXPECT_EQ(Text(control), t.text);
-      RECT actual;
-      GetWindowRect(control, &actual);
-      MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&actual), 2);
-      const RECT expected = DialogUnits(w, t.x, t.y, t.cx, t.cy);
-      EXPECT_EQ(actual.left, expected.left);
-      EXPECT_EQ(actual.top, expected.top);
-      EXPECT_EQ(actual.right, expected.right);
-      EXPECT_EQ(actual.bottom, expected.bottom);
+      ExpectAt(w, control, t.x, t.y, t.cx, t.cy);
       EXPECT_TRUE(WrappedTextFits(control)) << "nothing cut off: " << t.text;
       control = GetWindow(control, GW_HWNDNEXT);
     }

@@ -39,12 +39,7 @@ TEST_F(MainMenuDialog, ShowsTheTemplateLayoutWithATaskbarButton) {
     for (const auto& b : buttons) {
       EXPECT_EQ(ItemText(w, b.id), b.text);
       EXPECT_TRUE(IsItemVisible(w, b.id));
-      const RECT expected = DialogUnits(w, 15, b.y, 115, 25);
-      const RECT actual = ClientRectOf(w, b.id);
-      EXPECT_EQ(actual.left, expected.left) << b.text;
-      EXPECT_EQ(actual.top, expected.top) << b.text;
-      EXPECT_EQ(actual.right, expected.right) << b.text;
-      EXPECT_EQ(actual.bottom, expected.bottom) << b.text;
+      ExpectAt(w, b.id, 15, b.y, 115, 25);
     }
     EXPECT_FALSE(IsItemVisible(w, IDOK));
     EXPECT_FALSE(IsItemVisible(w, IDCANCEL));
