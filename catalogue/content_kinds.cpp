@@ -13,20 +13,6 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
-template <typename String>
-String BuildShellList(const std::vector<std::string>& paths, String (*convert)(std::string_view)) {
-  String list;
-  for (const auto& path : paths) {
-    if (path.empty()) continue;
-    list += convert(path);
-    list.push_back(0);
-  }
-  list.push_back(0);
-  return list;
-}
-
-std::string Identity(std::string_view text) { return std::string(text); }
-
 }  // namespace
 
 std::optional<ContentKind> FindKindByName(std::string_view name) {
@@ -62,9 +48,16 @@ std::vector<std::string> KindFolderList(std::string_view baseFolder, const KindF
   return list;
 }
 
-std::wstring ToShellList(const std::vector<std::string>& paths) { return BuildShellList(paths, &Utf8ToUtf16); }
-
-std::string ToShellListUtf8(const std::vector<std::string>& paths) { return BuildShellList(paths, &Identity); }
+std::wstring ToShellList(const std::vector<std::string>& paths) {
+  std::wstring list;
+  for (const auto& path : paths) {
+    if (path.empty()) continue;
+    list += Utf8ToUtf16(path);
+    list.push_back(L'\0');
+  }
+  list.push_back(L'\0');
+  return list;
+}
 
 bool IsKindFolderPresent(IFileSystem& files, std::string_view dataFolder, ContentKind kind) {
   return files.IsFolder(KindFolderPath(dataFolder, kind));

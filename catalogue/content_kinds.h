@@ -59,8 +59,6 @@ std::vector<std::string> KindFolderList(std::string_view baseFolder, const KindF
 // the buffer (whose own terminator follows) ends in at least two NULs. An
 // empty path is left out: it would end the list early in the shell's eyes.
 std::wstring ToShellList(const std::vector<std::string>& paths);
-// The same list, still UTF-8, for callers and tests that work on bytes.
-std::string ToShellListUtf8(const std::vector<std::string>& paths);
 
 // A kind is present in a data folder when its kind folder exists as a folder;
 // a file of the kind's name does not count.

@@ -1,5 +1,6 @@
 #include "ui/drive_list.h"
 
+#include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"
 
@@ -65,8 +66,7 @@ std::vector<std::string> BuildDriveList(IDisks& disks, const std::function<void(
 std::optional<std::string> ComposeDataFolder(std::string_view driveEntry, std::string_view year,
                                              std::string_view subjectCode) {
   if (driveEntry.empty() || driveEntry[0] < 'A' || driveEntry[0] > 'Z') return std::nullopt;
-  return std::string(1, driveEntry[0]) + ":\\KR_LAB\\Tav" + std::string(year) + "\\TestDoc_" +
-         std::string(subjectCode);
+  return DataFolder(driveEntry[0], year, subjectCode);
 }
 
 std::string NormalizeDestFolderText(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "catalogue/content_kinds.h"
 #include "platform/win32/afx_app.h"
 #include "platform/win32/win_text.h"
 
@@ -39,17 +40,6 @@ bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<
   return ok;
 }
 
-// The shell's lists: each path NUL-ended, one more NUL after the last.
-std::wstring ShellList(const std::vector<std::string>& paths) {
-  std::wstring list;
-  for (const auto& p : paths) {
-    list += W(p);
-    list.push_back(L'\0');
-  }
-  list.push_back(L'\0');
-  return list;
-}
-
 // Makes the folder and its missing parents, as FOF_NOCONFIRMMKDIR lets the
 // shell do. Done before the call because Wine's shell, given several folders
 // and a destination that does not exist, renames the first folder onto it.
@@ -77,8 +67,8 @@ ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<st
   if (Utf16Length(to) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
 
   if (op != ShellOp::Delete) CreateFolderLevels(W(to));
-  const std::wstring source = ShellList(from);
-  const std::wstring target = op == ShellOp::Delete ? std::wstring() : ShellList({to});
+  const std::wstring source = ToShellList(from);
+  const std::wstring target = op == ShellOp::Delete ? std::wstring() : ToShellList({to});
   SHFILEOPSTRUCTW operation{};
   operation.hwnd = AfxGetMainHwnd();
   switch (op) {
