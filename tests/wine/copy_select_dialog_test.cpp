@@ -105,11 +105,7 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
   }
   WriteIni(table);
   Run([&](HWND w) {
-    RECT client;
-    GetClientRect(w, &client);
-    const RECT size = DialogUnits(w, 0, 0, 270, 185);
-    EXPECT_EQ(client.right, size.right);
-    EXPECT_EQ(client.bottom, size.bottom);
+    ExpectClientSize(w, 270, 185);
     EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_SYSMENU);
     EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
 

@@ -93,11 +93,9 @@ TEST_F(DataListDialog, TemplatesLayTheControlsOutPerVariant) {
     CDialog& dialog = c.variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     TemplateCapture created;
     RunDriven(dialog, texts.title, [&](HWND w) {
+      ExpectClientSize(w, c.width, 183);
       RECT client;
       GetClientRect(w, &client);
-      const RECT size = DialogUnits(w, 0, 0, c.width, 183);
-      EXPECT_EQ(client.right, size.right);
-      EXPECT_EQ(client.bottom, size.bottom);
       const LONG style = GetWindowLongW(w, GWL_STYLE);
       EXPECT_TRUE(style & WS_SYSMENU);
       EXPECT_TRUE(style & WS_CAPTION);

@@ -120,11 +120,7 @@ TEST_F(DestDialog, TemplatesLayTheControlsOutAsDesignedForBothVariants) {
     CDialog& dialog = variant == DestVariant::Copy ? static_cast<CDialog&>(copy) : move;
     TemplateCapture created;
     RunDriven(dialog, texts.title, [&](HWND w) {
-      RECT client;
-      GetClientRect(w, &client);
-      const RECT size = DialogUnits(w, 0, 0, 255, 75);
-      EXPECT_EQ(client.right, size.right);
-      EXPECT_EQ(client.bottom, size.bottom);
+      ExpectClientSize(w, 255, 75);
       const LONG style = GetWindowLongW(w, GWL_STYLE);
       EXPECT_TRUE(style & WS_SYSMENU);
       EXPECT_TRUE(style & WS_CAPTION);

@@ -58,6 +58,15 @@ inline void ExpectAt(HWND dialog, HWND control, int x, int y, int cx, int cy) {
   EXPECT_EQ(actual.bottom, expected.bottom) << "control " << id;
 }
 
+// The dialog's client area has the template's size, in dialog units.
+inline void ExpectClientSize(HWND dialog, int cx, int cy) {
+  RECT client;
+  GetClientRect(dialog, &client);
+  const RECT size = DialogUnits(dialog, 0, 0, cx, cy);
+  EXPECT_EQ(client.right, size.right);
+  EXPECT_EQ(client.bottom, size.bottom);
+}
+
 inline void ExpectAt(HWND dialog, int id, int x, int y, int cx, int cy) {
   ExpectAt(dialog, GetDlgItem(dialog, id), x, y, cx, cy);
 }

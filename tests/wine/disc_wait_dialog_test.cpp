@@ -99,11 +99,7 @@ class DiscWaitDialog : public ::testing::Test {
 
 TEST_F(DiscWaitDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
   Run([&](HWND w) {
-    RECT client;
-    GetClientRect(w, &client);
-    const RECT size = DialogUnits(w, 0, 0, 187, 91);
-    EXPECT_EQ(client.right, size.right);
-    EXPECT_EQ(client.bottom, size.bottom);
+    ExpectClientSize(w, 187, 91);
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & DS_MODALFRAME);

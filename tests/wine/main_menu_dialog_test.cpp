@@ -47,11 +47,7 @@ TEST_F(MainMenuDialog, ShowsTheTemplateLayoutWithATaskbarButton) {
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    RECT client;
-    GetClientRect(w, &client);
-    const RECT size = DialogUnits(w, 0, 0, 147, 165);
-    EXPECT_EQ(client.right, size.right);
-    EXPECT_EQ(client.bottom, size.bottom);
+    ExpectClientSize(w, 147, 165);
     EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
   });
 }
