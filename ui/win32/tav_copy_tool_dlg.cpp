@@ -1,7 +1,6 @@
 #include "ui/win32/tav_copy_tool_dlg.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "app/command_context.h"
 #include "app/win32/dialog_wizard.h"
@@ -13,6 +12,7 @@
 #include "res/resource.h"
 #include "ui/usage_help.h"
 #include "ui/win32/about_dlg.h"
+#include "ui/win32/help_document_launch.h"
 
 CTavCopyToolDlg::CTavCopyToolDlg()
     : CDialog(IDD_TAVCOPYTOOL_DIALOG),
@@ -101,12 +101,7 @@ void CTavCopyToolDlg::OnDelete() { RunCommand(RunDeleteCommand); }
 
 void CTavCopyToolDlg::OnUsage() {
   CTavCopyToolApp& app = TavApp();
-  const auto path = HelpDocumentPath(app.profile, app.m_szAppDir, app.m_szIniPath);
-  if (!path) {
-    ShowMessageBox(kHelpNameMissingMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(m_hWnd, L"open", W(*path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  if (result <= 32) ShowMessageBox(kHelpOpenFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+  const HelpTarget target = FindHelpTarget(app.profile, app.m_szAppDir, app.m_szIniPath);
+  if (!target.warning && LaunchHelpDocument(m_hWnd, target.path)) return;
+  ShowMessageBox(target.warning ? target.warning : kHelpOpenFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
