@@ -16,6 +16,12 @@ file(GLOB TAV_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine
 add_executable(wine_tests ${TAV_WINE_TEST_SOURCES} $<TARGET_OBJECTS:tav_resources>)
 target_link_libraries(wine_tests PRIVATE tav_win32 tav_test_support gtest gmock)
 target_compile_options(wine_tests PRIVATE ${TAV_WARNINGS})
+add_dependencies(wine_tests tav_planted)
+
+# Found beside wine_tests.exe by the DLL search test.
+add_library(tav_planted SHARED ${CMAKE_SOURCE_DIR}/tests/wine/planted/planted_library.cpp)
+set_target_properties(tav_planted PROPERTIES PREFIX "")
+target_link_options(tav_planted PRIVATE -static)
 
 # Shared by both Windows test programs: find windows, click, read message boxes.
 file(GLOB TAV_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
@@ -29,7 +35,14 @@ file(GLOB TAV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${TAV_E2E_SOURCES})
 target_link_libraries(e2e_tests PRIVATE tav_core tav_test_support gtest)
 target_compile_options(e2e_tests PRIVATE ${TAV_WARNINGS})
-add_dependencies(e2e_tests TavCopyTool)
+add_dependencies(e2e_tests TavCopyTool launch_recorder)
+
+# Stands in, beside e2e_tests.exe, for programs the tool must not start and
+# for the browser that opens the help document.
+add_executable(launch_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/recorder/launch_recorder.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/launch_log.cpp)
+target_link_libraries(launch_recorder PRIVATE tav_core)
+target_compile_options(launch_recorder PRIVATE ${TAV_WARNINGS})
 
 function(tav_wine_test name)
   add_test(NAME ${name} COMMAND ${TAV_WINE_RUN} ${TAV_WINE_PREFIX} ${ARGN})

@@ -1,10 +1,9 @@
-// The real exe: rights scan, single instance, installer switch, main menu,
-// About box and usage help.
+// The real exe: rights scan, single instance, installer switch, main menu and
+// About box.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "tests/e2e/tool_process.h"
-#include "platform/text.h"
 #include "tests/support/automation.h"
 
 namespace {
@@ -95,37 +94,6 @@ TEST_F(Startup, SetupYesWithoutRightsThenShowsTheInstallMessage) {
   box = WaitForMessageBox(tool.pid());
   EXPECT_EQ(box.text, "先にTav2007のインストールを行ってください。");
   Answer(box, IDOK);
-  EXPECT_TRUE(tool.WaitForExit());
-}
-
-TEST_F(Startup, UsageHelpOpensTheShippedGuideWithoutComplaint) {
-  e2e::GrantUserLevel("Biology");
-  ToolProcess tool;
-  HWND menu = tool.WaitForMainMenu();
-  ASSERT_NE(menu, nullptr);
-  Click(menu, 1033);
-  // The guide goes to the browser the system associates with it; the tool
-  // itself shows nothing and stays usable.
-  const MessageBoxSeen box = WaitForMessageBox(tool.pid(), 3000);
-  EXPECT_EQ(box.window, nullptr) << box.text;
-  if (box.window) Answer(box, IDOK);
-  EXPECT_TRUE(IsWindowEnabled(menu));
-  Click(menu, 1003);
-  EXPECT_TRUE(tool.WaitForExit());
-}
-
-TEST_F(Startup, UsageHelpWithoutAnIniReportsTheMissingName) {
-  e2e::GrantUserLevel("Biology");
-  DeleteFileW((Utf8ToUtf16(e2e::InstallDir()) + L"TavCopyTool.INI").c_str());
-  ToolProcess tool;
-  HWND menu = tool.WaitForMainMenu();
-  ASSERT_NE(menu, nullptr);
-  Click(menu, 1033);
-  const MessageBoxSeen box = WaitForMessageBox(tool.pid());
-  EXPECT_EQ(box.text, "ヘルプファイル名が取得できません。");
-  EXPECT_EQ(GetWindow(box.window, GW_OWNER), menu);
-  Answer(box, IDOK);
-  Click(menu, 1003);
   EXPECT_TRUE(tool.WaitForExit());
 }
 

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "tests/support/automation.h"
 #include "tests/wine/dialog_driver.h"
+#include "ui/usage_help.h"
 #include "ui/win32/tav_copy_tool_dlg.h"
 
 namespace {
@@ -119,6 +120,15 @@ TEST_F(MainMenuDialog, UsageHelpReportsAMissingOrUnopenableDocument) {
   DeleteFileW(Utf8ToUtf16(ini).c_str());
   TavApp().m_szAppDir = dir;
   TavApp().m_szIniPath = ini;
+  // A folder with a document's name, and a file of another type whose 8.3
+  // alias ends in .HTM: neither is a document, whatever the INI calls it.
+  CreateDirectoryW(Utf8ToUtf16(dir + "folder.html").c_str(), nullptr);
+  const std::wstring payload = Utf8ToUtf16(dir + "payload.htmlx");
+  std::ofstream(payload.c_str()) << "<p>not a help document</p>";
+  wchar_t alias[MAX_PATH] = {};
+  GetShortPathNameW(payload.c_str(), alias, MAX_PATH);
+  const std::string aliasName = Utf16ToUtf8(alias).substr(Utf16ToUtf8(alias).find_last_of('\\') + 1);
+  ASSERT_TRUE(HelpDocumentInside(dir, aliasName)) << aliasName << ": only the disk shows what it is";
 
   Run([&](HWND w) {
     Click(w, IDC_USAGE);
@@ -127,14 +137,19 @@ TEST_F(MainMenuDialog, UsageHelpReportsAMissingOrUnopenableDocument) {
     EXPECT_EQ(GetWindow(box.window, GW_OWNER), w);
     Answer(box, IDOK);
 
-    std::ofstream(Utf8ToUtf16(ini).c_str()) << "[HELP]\r\nFILE=missing-guide.html\r\n";
-    Click(w, IDC_USAGE);
-    box = WaitForMessageBox(GetCurrentProcessId());
-    EXPECT_EQ(box.text, "ヘルプファイルが開けません。");
-    Answer(box, IDOK);
+    for (const std::string& value : {std::string("missing-guide.html"), std::string("folder.html"), aliasName}) {
+      SCOPED_TRACE(value);
+      std::ofstream(Utf8ToUtf16(ini).c_str()) << "[HELP]\r\nFILE=" << value << "\r\n";
+      Click(w, IDC_USAGE);
+      box = WaitForMessageBox(GetCurrentProcessId());
+      EXPECT_EQ(box.text, "ヘルプファイルが開けません。");
+      Answer(box, IDOK);
+    }
     Click(w, IDC_EXIT);
   });
   DeleteFileW(Utf8ToUtf16(ini).c_str());
+  DeleteFileW(payload.c_str());
+  RemoveDirectoryW(Utf8ToUtf16(dir + "folder.html").c_str());
 }
 
 }  // namespace
