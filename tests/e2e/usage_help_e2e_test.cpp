@@ -85,6 +85,22 @@ class UsageHelp : public ::testing::Test {
     EXPECT_TRUE(tool.WaitForExit()) << "a message box kept the tool open";
   }
 
+  // Starts the tool, clicks "ご利用方法", expects the warning `text` owned by
+  // the menu, answers it and ends the tool.
+  void ExpectWarning(const std::string& text, const std::string& shotName = "") {
+    ToolProcess tool;
+    HWND menu = tool.WaitForMainMenu();
+    ASSERT_NE(menu, nullptr);
+    Click(menu, 1033);
+    const MessageBoxSeen box = WaitForMessageBox(tool.pid());
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(GetWindow(box.window, GW_OWNER), menu);
+    if (!shotName.empty()) e2e::Shot(shotName);
+    Answer(box, IDOK);
+    Click(menu, 1003);
+    EXPECT_TRUE(tool.WaitForExit());
+  }
+
   std::wstring browser_;
   std::vector<std::string> planted_;
   e2e::Launch guideOpener_;
@@ -108,46 +124,23 @@ TEST_F(UsageHelp, AnIniNamingAProgramShowsTheMessageAndStartsNothing) {
   Plant(InstallDir() + "cmd.exe");
   Plant(InstallDir() + "help.bat", "@echo %~f0>>" + std::string(e2e::kLaunchLog) + "\r\n");
 
-  bool shot = false;
   for (const char* value : {"..\\x.exe", "cmd.exe", "help.bat"}) {
     SCOPED_TRACE(value);
     e2e::InstallTool(std::string("[HELP]\r\nFILE=") + value + "\r\n");
-    ToolProcess tool;
-    HWND menu = tool.WaitForMainMenu();
-    ASSERT_NE(menu, nullptr);
-    Click(menu, 1033);
-    const MessageBoxSeen box = WaitForMessageBox(tool.pid());
-    EXPECT_EQ(box.text, "ヘルプファイルが開けません。");
-    EXPECT_EQ(GetWindow(box.window, GW_OWNER), menu);
-    if (!shot) e2e::Shot("usage-01-program-refused");
-    shot = true;
-    Answer(box, IDOK);
-    Click(menu, 1003);
-    EXPECT_TRUE(tool.WaitForExit());
+    ExpectWarning("ヘルプファイルが開けません。", value == std::string("cmd.exe") ? "usage-01-program-refused" : "");
   }
 
   // The shipped guide, opened last, is the first start the log saw: none of
   // the programs above ran before it.
   e2e::InstallTool();
   OpenTheGuide();
-  const auto launches = e2e::ReadLaunches();
-  ASSERT_FALSE(launches.empty());
-  EXPECT_NE(launches.front().commandLine.find("TavCopyTool.html"), std::string::npos)
-      << launches.front().program << " " << launches.front().commandLine;
+  EXPECT_NE(guideOpener_.commandLine.find("TavCopyTool.html"), std::string::npos)
+      << guideOpener_.program << " " << guideOpener_.commandLine;
 }
 
 TEST_F(UsageHelp, WithoutAnIniTheMissingNameIsReported) {
   DeleteFileW((W(InstallDir()) + L"TavCopyTool.INI").c_str());
-  ToolProcess tool;
-  HWND menu = tool.WaitForMainMenu();
-  ASSERT_NE(menu, nullptr);
-  Click(menu, 1033);
-  const MessageBoxSeen box = WaitForMessageBox(tool.pid());
-  EXPECT_EQ(box.text, "ヘルプファイル名が取得できません。");
-  EXPECT_EQ(GetWindow(box.window, GW_OWNER), menu);
-  Answer(box, IDOK);
-  Click(menu, 1003);
-  EXPECT_TRUE(tool.WaitForExit());
+  ExpectWarning("ヘルプファイル名が取得できません。");
 }
 
 }  // namespace
