@@ -8,7 +8,6 @@
 #include "copy/copy_command.h"
 #include "delete/delete_command.h"
 #include "move/move_command.h"
-#include "platform/win32/win_text.h"
 #include "res/resource.h"
 #include "ui/usage_help.h"
 #include "ui/win32/about_dlg.h"
