@@ -1,6 +1,7 @@
 // The demo's scripted walk (run by scripts/run.sh only): the main menu, the
-// About box, then a whole copy of the demo disc, a move and a delete of the
-// data set it made, with a screenshot of every dialog and message box.
+// About box, the sizes the tool measured on the demo disc, then a whole copy
+// of it, a move and a delete of the data set it made, with a screenshot of
+// every dialog and message box.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -43,6 +44,19 @@ TEST(DemoWalk, CopyMoveAndDeleteTheDemoDisc) {
   Shot("02-about");
   Click(about, IDOK);
   WaitForClose(about);
+
+  // The INI as shipped: every kind is measured on the disc.
+  Click(menu, 1000);
+  ConfirmDiscWait(pid);
+  HWND selection = WaitForDialog(pid, kCopyTitle, 1029);
+  ASSERT_NE(selection, nullptr);
+  printf("\nContent selection, sizes measured on the disc:\n");
+  for (const auto& [kind, label] : OfferedKinds(selection)) printf("  %s %s\n", kind.c_str(), label.c_str());
+  printf("  %s\n", ItemText(selection, 1029).c_str());
+  fflush(stdout);
+  EXPECT_EQ(OfferedKinds(selection), MeasuredKinds("E:\\", 'B'));
+  Click(selection, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(menu) != FALSE; }));
 
   StartCopy(pid, menu, {"Word", "Ichitaro", "PDF", "TXT", "TXT0"}, 'D', onD, "03-copy");
   ExpectBox(pid, kVer2Offer, IDNO, "03-copy-06-ver2-offer");

@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kKinds[] = {"Ichitaro", "Word", "PDF", "TIF", "TXT", "TXT0", "VOICE"};
 constexpr int kKindCheckBoxes[] = {1007, 1008, 1009, 1010, 1011, 1012, 1013};
+constexpr int kKindSizeLabels[] = {1022, 1023, 1024, 1025, 1026, 1027, 1028};
 
 std::wstring W(const std::string& s) { return Utf8ToUtf16(s); }
 
@@ -66,6 +67,14 @@ void ConfirmDiscWait(DWORD pid, const std::string& shot) {
   Sleep(150);
   if (!shot.empty()) Shot(shot);
   Click(dialog, IDOK);
+}
+
+std::map<std::string, std::string> OfferedKinds(HWND selection) {
+  std::map<std::string, std::string> offered;
+  for (int k = 0; k < 7; ++k)
+    if (IsItemEnabled(selection, kKindCheckBoxes[k]) && IsChecked(selection, kKindCheckBoxes[k]))
+      offered[kKinds[k]] = ItemText(selection, kKindSizeLabels[k]);
+  return offered;
 }
 
 void ChooseKinds(DWORD pid, const std::vector<std::string>& kinds, const std::string& shot) {
@@ -191,14 +200,28 @@ void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(W(path).c_str(), std::ios::binary) << text;
 }
 
+namespace {
+std::uint64_t KindBytes(const std::string& cdRoot, char code, const char* kind) {
+  std::uint64_t bytes = 0;
+  for (const auto& [name, size] : Tree(cdRoot + "TestDoc_" + code + "\\" + kind)) bytes += size;
+  return bytes;
+}
+}  // namespace
+
 std::string SizeSection(const std::string& cdRoot, const std::string& section, char code) {
   std::string ini = "[" + section + "]\r\n";
-  for (const char* kind : kKinds) {
-    std::uint64_t bytes = 0;
-    for (const auto& [name, size] : Tree(cdRoot + "TestDoc_" + code + "\\" + kind)) bytes += size;
-    if (bytes) ini += std::string(kind) + "=" + std::to_string(bytes) + "\r\n";
-  }
+  for (const char* kind : kKinds)
+    if (const std::uint64_t bytes = KindBytes(cdRoot, code, kind))
+      ini += std::string(kind) + "=" + std::to_string(bytes) + "\r\n";
   return ini;
+}
+
+std::map<std::string, std::string> MeasuredKinds(const std::string& cdRoot, char code) {
+  std::map<std::string, std::string> kinds;
+  for (const char* kind : kKinds)
+    if (const std::uint64_t bytes = KindBytes(cdRoot, code, kind))
+      kinds[kind] = "（約" + std::to_string(bytes >> 20) + "MB）";
+  return kinds;
 }
 
 std::string FirstCdRomLabel() {

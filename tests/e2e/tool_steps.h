@@ -21,6 +21,9 @@ void ExpectBox(DWORD pid, const std::string& text, int answer, const std::string
 
 // The steps of a copy.
 void ConfirmDiscWait(DWORD pid, const std::string& shot = "");
+// The kinds the content selection offers (enabled and ticked) with their
+// size labels, e.g. "Word" -> "（約3MB）".
+std::map<std::string, std::string> OfferedKinds(HWND selection);
 void ChooseKinds(DWORD pid, const std::vector<std::string>& kinds, const std::string& shot = "");
 // The destination dialog of the copy or move: picks the drive's entry, "次へ".
 void ChooseDrive(DWORD pid, const std::string& title, char letter, const std::string& shot = "");
@@ -57,6 +60,9 @@ void WriteFile(const std::string& path, const std::string& text);
 // The content size table of the disc in `cdRoot` for the INI: the bytes of
 // each kind folder under TestDoc_<code>.
 std::string SizeSection(const std::string& cdRoot, const std::string& section, char code);
+// The labels the content selection shows for that disc when it measures it:
+// every kind folder that holds files, with its total in whole megabytes.
+std::map<std::string, std::string> MeasuredKinds(const std::string& cdRoot, char code);
 
 // The first CD-ROM drive and its label, as this Wine session reports them.
 std::string FirstCdRomLabel();
