@@ -2,6 +2,7 @@
 # cross compiler; ctest runs each program through scripts/wine-run.sh, which
 # uses the test prefix that the "wine_prefix" fixture prepares.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)  # nothing of it in the release archive
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 set(TAV_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
