@@ -141,6 +141,21 @@ std::string StepShot(const std::string& shots, int step, const char* name) {
 }
 }  // namespace
 
+std::map<std::string, std::string> LookAtContentSelection(DWORD pid, HWND menu, const std::string& shot) {
+  Click(menu, 1000);
+  ConfirmDiscWait(pid);
+  HWND selection = WaitForDialog(pid, kCopyTitle, 1029);
+  if (!selection) {
+    ADD_FAILURE() << "no content selection dialog";
+    return {};
+  }
+  if (!shot.empty()) Shot(shot);
+  auto offered = OfferedKinds(selection);
+  Click(selection, IDCANCEL);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(menu) != FALSE; })) << "cancel ends the command silently";
+  return offered;
+}
+
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
                const std::string& dataFolder, const std::string& shots) {
   Click(menu, 1000);
@@ -168,6 +183,18 @@ void DeleteDataSet(DWORD pid, HWND menu, const std::string& line, const std::str
   ExpectBox(pid, "削除を開始しますか？", IDYES, StepShot(shots, 2, "start-delete"));
   ExpectBox(pid, "削除を完了しました。", IDOK, StepShot(shots, 3, "delete-done"));
   ExpectBox(pid, "別のデータを削除しますか？", IDNO, StepShot(shots, 4, "another-delete"));
+}
+
+void ExpectCopied(const std::string& discFolder, const std::string& dataFolder, const std::vector<std::string>& kinds) {
+  for (const auto& kind : kinds) {
+    const auto onDisc = Tree(discFolder + "\\" + kind);
+    ASSERT_FALSE(onDisc.empty()) << kind;
+    EXPECT_EQ(Tree(dataFolder + "\\" + kind), onDisc) << kind;
+  }
+}
+
+void CleanDataDrives() {
+  for (const char* folder : {"D:\\KR_LAB", "G:\\KR_LAB", "H:\\KR_LAB"}) RemoveTree(folder);
 }
 
 std::map<std::string, std::uint64_t> Tree(const std::string& folder) {

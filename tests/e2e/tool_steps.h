@@ -41,6 +41,9 @@ constexpr const char* kDeleteTitle = "Tavコピーツール - データの削除
 constexpr const char* kVer2Offer =
     "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
     "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。";
+// "データのコピー" up to the content selection: the kinds it offers with
+// their size labels (as OfferedKinds), then "ｷｬﾝｾﾙ" back to the menu.
+std::map<std::string, std::string> LookAtContentSelection(DWORD pid, HWND menu, const std::string& shot = "");
 // From "データのコピー" to "コピーを開始しますか？" answered yes; the data
 // folder is new, so the folder question comes first.
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
@@ -50,6 +53,12 @@ void MoveDataSet(DWORD pid, HWND menu, const std::string& line, char drive, cons
                  const std::string& shots = "");
 // A whole delete, "別のデータを削除しますか？" answered no.
 void DeleteDataSet(DWORD pid, HWND menu, const std::string& line, const std::string& shots = "");
+
+// The chosen kind folders of the disc arrived whole in the data folder: the
+// same files with the same sizes.
+void ExpectCopied(const std::string& discFolder, const std::string& dataFolder, const std::vector<std::string>& kinds);
+// Removes the data sets of earlier runs from the fixed drives D:, G: and H:.
+void CleanDataDrives();
 
 // Files below a folder: relative path -> size. Empty when it does not exist.
 std::map<std::string, std::uint64_t> Tree(const std::string& folder);
