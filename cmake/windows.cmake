@@ -29,3 +29,4 @@ add_custom_command(TARGET TavCopyTool POST_BUILD
 
 include(cmake/release.cmake)
 include(cmake/wine_tests.cmake)
+include(cmake/benchmarks.cmake)
