@@ -96,6 +96,15 @@ class CopySelectDialog : public ::testing::Test {
     }
   }
 
+  // The offered kinds with their labels, and the required space they add up to.
+  static void ExpectOfferedInAll(HWND w, const std::map<ContentKind, std::string>& offered, const char* requiredMB) {
+    std::set<ContentKind> kinds;
+    for (const auto& [kind, label] : offered) kinds.insert(kind);
+    ExpectOffered(w, kinds, offered);
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
+              std::string("コピー先のハードディスクには、約") + requiredMB + "MBの空き容量が必要です。");
+  }
+
   std::string ini_;
   CCopySelectDlg dialog;
 };
@@ -296,11 +305,7 @@ TEST_F(CopySelectDialog, ReadsTheSectionOfTheDiscAndOffersOnlyPositiveSizes) {
     SetDisc(c.year, c.code, c.edition, c.name);
     Run([&](HWND w) {
       EXPECT_EQ(ItemText(w, IDC_DATASET_LINE), std::string("セットされたCD-ROMは「Tav") + c.year + " " + c.name + "」です。");
-      std::set<ContentKind> kinds;
-      for (const auto& [kind, label] : c.offered) kinds.insert(kind);
-      ExpectOffered(w, kinds, c.offered);
-      EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
-                std::string("コピー先のハードディスクには、約") + c.requiredMB + "MBの空き容量が必要です。");
+      ExpectOfferedInAll(w, c.offered, c.requiredMB);
       Click(w, IDCANCEL);
     });
   }
@@ -339,11 +344,7 @@ TEST_F(CopySelectDialog, MeasuresOnTheDiscTheKindsTheTableIsSilentOn) {
     if (c.ini) WriteIni(c.ini);
     else DeleteFileW(Utf8ToUtf16(ini_).c_str());
     Run([&](HWND w) {
-      std::set<ContentKind> kinds;
-      for (const auto& [kind, label] : c.offered) kinds.insert(kind);
-      ExpectOffered(w, kinds, c.offered);
-      EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
-                std::string("コピー先のハードディスクには、約") + c.requiredMB + "MBの空き容量が必要です。");
+      ExpectOfferedInAll(w, c.offered, c.requiredMB);
       Click(w, IDCANCEL);
     });
   }
