@@ -20,6 +20,10 @@ struct TavAppState {
   std::string m_szEdition;      // "", "E" or "W" (English editions)
   std::string m_szSubjectKey;   // registry key name, e.g. "Biology"
   std::string m_szSubjectName;  // Japanese display name
+  // What the identified disc offers, kind order: set once per disc, before
+  // the content selection, from the size table or the disc itself.
+  std::array<std::int64_t, kKindCount> m_nKindSize{};  // bytes
+  std::array<bool, kKindCount> m_bKindOffered{};
   std::uint64_t m_nRequiredSize = 0;  // bytes the chosen kinds need
   std::string m_szDestDir;      // destination data folder of a copy or move
   std::string m_szDataDir;      // registered data folder chosen for a move or delete

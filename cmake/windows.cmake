@@ -14,9 +14,11 @@ target_compile_options(tav_win32 PRIVATE ${TAV_WARNINGS})
 
 # Dialog templates, icon, strings, version block and manifest, shared by the
 # exe and the test programs (which open the dialogs for real).
+configure_file(${CMAKE_SOURCE_DIR}/res/tav_version.h.in ${CMAKE_BINARY_DIR}/generated/tav_version.h @ONLY)
 add_library(tav_resources OBJECT ${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc)
+target_include_directories(tav_resources PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/disc_wait.rc;${CMAKE_SOURCE_DIR}/res/copy_select.rc;${CMAKE_SOURCE_DIR}/res/dest.rc;${CMAKE_SOURCE_DIR}/res/data_list.rc;${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico;${CMAKE_SOURCE_DIR}/res/TavCopyTool.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/disc_wait.rc;${CMAKE_SOURCE_DIR}/res/copy_select.rc;${CMAKE_SOURCE_DIR}/res/dest.rc;${CMAKE_SOURCE_DIR}/res/data_list.rc;${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico;${CMAKE_SOURCE_DIR}/res/TavCopyTool.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_BINARY_DIR}/generated/tav_version.h")
 
 add_executable(TavCopyTool WIN32 ${TAV_WIN_MAIN} ${TAV_LOAD_CONFIG} $<TARGET_OBJECTS:tav_resources>)
 target_link_libraries(TavCopyTool PRIVATE tav_win32)
@@ -32,4 +34,6 @@ add_custom_command(TARGET TavCopyTool POST_BUILD
 
 add_test(NAME exe_load_config COMMAND ${CMAKE_SOURCE_DIR}/scripts/pe-load-config.sh check $<TARGET_FILE:TavCopyTool>)
 
+include(cmake/release.cmake)
 include(cmake/wine_tests.cmake)
+include(cmake/benchmarks.cmake)

@@ -2,6 +2,7 @@
 # cross compiler; ctest runs each program through scripts/wine-run.sh, which
 # uses the test prefix that the "wine_prefix" fixture prepares.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)  # nothing of it in the release archive
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 set(TAV_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
@@ -33,7 +34,7 @@ target_compile_options(tav_test_support PRIVATE ${TAV_WARNINGS})
 # End to end: the real exe driven from a separate automation program.
 file(GLOB TAV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${TAV_E2E_SOURCES})
-target_link_libraries(e2e_tests PRIVATE tav_core tav_test_support gtest)
+target_link_libraries(e2e_tests PRIVATE tav_core tav_test_support gtest msi ole32 uuid version shell32)
 target_compile_options(e2e_tests PRIVATE ${TAV_WARNINGS})
 add_dependencies(e2e_tests TavCopyTool launch_recorder)
 
@@ -51,7 +52,7 @@ endfunction()
 
 tav_wine_test(wine_tests $<TARGET_FILE:wine_tests>)
 # The runs with discs have entries of their own below.
-tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --gtest_filter=-DiscRun.* --exe=$<TARGET_FILE:TavCopyTool>
+tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --gtest_filter=-DiscRun.*:Package.* --exe=$<TARGET_FILE:TavCopyTool>
               --shots=${CMAKE_BINARY_DIR}/screenshots)
 
 # --- Disc detection with discs in the virtual CD-ROM drives -----------------
@@ -71,21 +72,42 @@ set(TAV_DISC_SETS
   "earth e2e_tests DiscRun.Earth*"
   "alias e2e_tests DiscRun.Alias*"
   "full-drive e2e_tests DiscRun.CopyOnto*")
+# tav_disc_test(NAME CONFIGURATION PROGRAM FILTER [ARGS...])
+function(tav_disc_test name configuration program filter)
+  set(arguments --gtest_filter=${filter} ${ARGN})
+  if(program STREQUAL "e2e_tests")
+    list(APPEND arguments --exe=$<TARGET_FILE:TavCopyTool> --shots=${CMAKE_BINARY_DIR}/screenshots)
+  endif()
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-discs.sh ${TAV_WINE_PREFIX} ${configuration}
+                   $<TARGET_FILE:${program}> ${arguments})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine_prefix
+    RESOURCE_LOCK wine_session
+    FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]|\\[  PASSED  \\] 0 tests")
+endfunction()
 foreach(entry IN LISTS TAV_DISC_SETS)
   separate_arguments(entry UNIX_COMMAND "${entry}")
   list(GET entry 0 configuration)
   list(GET entry 1 program)
   list(GET entry 2 filter)
-  set(arguments --gtest_filter=${filter})
-  if(program STREQUAL "e2e_tests")
-    list(APPEND arguments --exe=$<TARGET_FILE:TavCopyTool> --shots=${CMAKE_BINARY_DIR}/screenshots)
-  endif()
-  add_test(NAME ${program}_discs_${configuration}
-           COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-discs.sh ${TAV_WINE_PREFIX} ${configuration}
-                   $<TARGET_FILE:${program}> ${arguments})
-  set_tests_properties(${program}_discs_${configuration} PROPERTIES
-    FIXTURES_REQUIRED wine_prefix
-    RESOURCE_LOCK wine_session
-    FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]|\\[  PASSED  \\] 0 tests")
+  tav_disc_test(${program}_discs_${configuration} ${configuration} ${program} ${filter})
 endforeach()
+
+# --- The release package ------------------------------------------------------
+# Its tests run on what the `release` target builds, built here so that the
+# test command builds the package it tests, with the archive unpacked into
+# the prefix (C:\tav-package) as an administrator would unpack it.
+add_test(NAME release_package
+         COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target release release_next_version)
+set_tests_properties(release_package PROPERTIES FIXTURES_SETUP release_package)
+set(TAV_UNPACKED_FOLDER tav-package)
+add_test(NAME release_unpacked
+         COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && cd \"$1\" && \"$2\" -E tar xf \"$3\""
+                 unpack ${TAV_WINE_PREFIX}/drive_c/${TAV_UNPACKED_FOLDER} ${CMAKE_COMMAND} ${TAV_ZIP})
+set_tests_properties(release_unpacked PROPERTIES
+  FIXTURES_SETUP release_unpacked FIXTURES_REQUIRED "wine_prefix;release_package")
+tav_disc_test(e2e_tests_package product e2e_tests Package.*
+              --release=${TAV_RELEASE_DIR} "--unpacked=C:\\${TAV_UNPACKED_FOLDER}" --next-msi=${TAV_NEXT_MSI})
+set_tests_properties(e2e_tests_package PROPERTIES FIXTURES_REQUIRED "wine_prefix;release_unpacked")
 set_tests_properties(wine_tests e2e_tests PROPERTIES RESOURCE_LOCK wine_session)

@@ -1,8 +1,9 @@
 #include "copy/content_size.h"
 
-#include "ui/drive_list.h"
-
 #include <limits>
+
+#include "app/command_support.h"
+#include "ui/drive_list.h"
 
 const char* const kNoKindChosenMessage = "コピー元のフォルダが選択されていません。";
 
@@ -51,23 +52,56 @@ std::string KindSizeLabel(std::int64_t bytes) {
   return "（約" + std::to_string(bytes / (std::int64_t{1} << kMegabyteShift)) + "MB）";
 }
 
-KindSize ReadKindSize(IProfile& profile, const std::string& iniPath, const std::string& section,
-                      std::string_view kindName) {
+KindSize KindSizeFromTable(std::string_view value) {
   KindSize size;
-  const std::string text = profile.GetString(section, std::string(kindName), "0", iniPath);
-  if (text.empty()) return size;
-  size.bytes = ParseInt64Prefix(text);
+  if (value.empty()) return size;
+  size.bytes = ParseInt64Prefix(value);
   if (size.bytes <= 0) return size;
   size.offered = true;
   size.label = KindSizeLabel(size.bytes);
   return size;
 }
 
-std::array<KindSize, kKindCount> ReadKindSizes(IProfile& profile, const std::string& iniPath,
-                                               const std::string& section) {
+KindSize KindSizeOnDisc(IFileSystem& files, const std::string& kindFolder) {
+  KindSize size;
+  // A file of the kind's name is no kind folder, whatever its listing says.
+  if (!files.IsFolder(kindFolder)) return size;
+  const auto total = TreeSize(files, kindFolder);
+  if (!total) return size;
+  constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+  size.bytes = static_cast<std::int64_t>(*total > kMax ? kMax : *total);
+  size.offered = true;
+  size.label = KindSizeLabel(size.bytes);
+  return size;
+}
+
+KindSize ReadKindSize(IProfile& profile, IFileSystem& files, const std::string& iniPath,
+                      const std::string& section, const std::string& discSubjectFolder, ContentKind kind) {
+  if (const auto value = ReadProfileValue(profile, section, KindName(kind), iniPath)) return KindSizeFromTable(*value);
+  if (discSubjectFolder.empty()) return {};
+  return KindSizeOnDisc(files, KindFolderPath(discSubjectFolder, kind));
+}
+
+std::array<KindSize, kKindCount> ReadKindSizes(IProfile& profile, IFileSystem& files, const std::string& iniPath,
+                                               const std::string& section, const std::string& discSubjectFolder) {
   std::array<KindSize, kKindCount> sizes;
-  for (const auto& info : kContentKinds) sizes[KindIndex(info.kind)] = ReadKindSize(profile, iniPath, section, info.name);
+  for (const auto& info : kContentKinds)
+    sizes[KindIndex(info.kind)] = ReadKindSize(profile, files, iniPath, section, discSubjectFolder, info.kind);
   return sizes;
+}
+
+void DetermineKindSizes(TavAppState& app, IProfile& profile, IFileSystem& files) {
+  const std::string section = KindSizeSectionName(app.m_szYear, app.m_szSubject, app.m_szEdition);
+  // Without a drive root the folder would be looked up relative to the
+  // current folder, which is not the disc.
+  const std::string discFolder =
+      IsDriveRootedPath(app.m_szCdRoot) && !app.m_szSubject.empty() ? DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject)
+                                                                     : "";
+  const auto sizes = ReadKindSizes(profile, files, app.m_szIniPath, section, discFolder);
+  for (int k = 0; k < kKindCount; ++k) {
+    app.m_nKindSize[k] = sizes[k].bytes;
+    app.m_bKindOffered[k] = sizes[k].offered;
+  }
 }
 
 std::uint64_t RequiredSpace(const std::array<std::int64_t, kKindCount>& sizes, const KindFlags& ticked) {

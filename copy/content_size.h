@@ -1,6 +1,8 @@
 #pragma once
-// The content size table in the INI file beside the tool: one section per
-// disc, one key per content kind, the size in bytes as a decimal number. And
+// The sizes of an identified disc's content kinds: from the content size
+// table in the INI file beside the tool (one section per disc, one key per
+// kind, the size in bytes as a decimal number) where the disc's section has
+// the kind's key, otherwise measured from the kind folder on the disc. And
 // the texts of the content selection dialog that show those sizes.
 #include <array>
 #include <cstdint>
@@ -9,6 +11,7 @@
 
 #include "app/app_state.h"
 #include "catalogue/content_kinds.h"
+#include "platform/file_port.h"
 #include "platform/profile_port.h"
 
 // "Tav" + year + code; only the English disc of 2007 adds "_" + edition, so
@@ -21,13 +24,26 @@ struct KindSize {
   std::string label;       // "（約%lldMB）", empty when not offered
 };
 
-// Reads one kind's size with the default "0": a missing file, section or key
-// reads as 0. An empty value, 0 or a negative number leaves the kind out.
-KindSize ReadKindSize(IProfile& profile, const std::string& iniPath, const std::string& section,
-                      std::string_view kindName);
-// All seven kinds of a section, in kind order.
-std::array<KindSize, kKindCount> ReadKindSizes(IProfile& profile, const std::string& iniPath,
-                                               const std::string& section);
+// A value of the table, read as _atoi64 reads it. An empty value, 0, a
+// negative number or text without leading digits leaves the kind out.
+KindSize KindSizeFromTable(std::string_view value);
+// A kind folder on the disc: offered when it is a folder that can be listed,
+// with the total size of the files in its tree (none of them is opened).
+KindSize KindSizeOnDisc(IFileSystem& files, const std::string& kindFolder);
+
+// One kind of a disc whose kind folders lie in `discSubjectFolder`: the
+// table's value when the section has the kind's key (whatever its value),
+// else measured on the disc, as when the section or the INI file is missing.
+KindSize ReadKindSize(IProfile& profile, IFileSystem& files, const std::string& iniPath,
+                      const std::string& section, const std::string& discSubjectFolder, ContentKind kind);
+// All seven kinds, in kind order.
+std::array<KindSize, kKindCount> ReadKindSizes(IProfile& profile, IFileSystem& files, const std::string& iniPath,
+                                               const std::string& section, const std::string& discSubjectFolder);
+
+// Sets m_nKindSize and m_bKindOffered for the disc identified in `app`
+// (m_szYear, m_szSubject, m_szEdition, m_szCdRoot) from m_szIniPath and the
+// disc. A disc without a drive root offers only what the table gives.
+void DetermineKindSizes(TavAppState& app, IProfile& profile, IFileSystem& files);
 
 // The runtime's _atoi64: optional leading white space and sign, then decimal
 // digits up to the first other character; no digits give 0. Out-of-range

@@ -8,6 +8,7 @@
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "catalogue/subject_catalogue.h"
+#include "copy/content_size.h"
 #include "copy/disc_label.h"
 #include "platform/text.h"
 
@@ -41,6 +42,14 @@ bool HasRightsOnDisc(const TavAppState& app) {
   if (app.m_szSubject.size() != 1) return false;
   const SubjectInfo* subject = FindSubjectByCode(app.m_szSubject[0]);
   return subject && app.m_bAdmin[SubjectIndex(*subject)];
+}
+
+// Once per identified disc, before its content selection: stepping back to
+// the selection shows what was found then. The walk of the kind folders runs
+// without a message loop, so the busy flag guards it like the shell's calls.
+void DetermineDiscKindSizes(CommandContext& ctx) {
+  BusyScope busy(ctx.busy);
+  DetermineKindSizes(ctx.app, ctx.profile, ctx.files);
 }
 
 enum class WizardStep { SelectKinds, ChooseDestination, CheckFreeSpace, Confirm };
@@ -117,6 +126,7 @@ void RunCopyCommand(CommandContext& ctx) {
       Warn(ctx, FormatText(kNoRightsFormat, {app.m_szYear, app.m_szSubjectName, app.m_szSubjectName}));
       return;
     }
+    DetermineDiscKindSizes(ctx);
     if (!RunCopyWizard(ctx)) return;
     CopyConfirmedDisc(ctx);
     if (!AskYes(ctx, kAnotherDiscQuestion)) return;

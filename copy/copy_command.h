@@ -1,8 +1,9 @@
 #pragma once
-// The copy command behind "データのコピー": disc wait, rights check, content
-// selection, destination, free-space check, confirmation, one shell copy of
-// the chosen kind folders, the data folder's record, the offer to copy a
-// Ver2.0 disc into the same folder, and the offer of another disc.
+// The copy command behind "データのコピー": disc wait, rights check, the
+// sizes of the disc's content kinds, content selection, destination,
+// free-space check, confirmation, one shell copy of the chosen kind folders,
+// the data folder's record, the offer to copy a Ver2.0 disc into the same
+// folder, and the offer of another disc.
 #include "app/command_context.h"
 
 void RunCopyCommand(CommandContext& ctx);

@@ -2,7 +2,7 @@
 # build side by side in one checkout.
 BUILD_ROOT=${BUILD_ROOT:-$PWD/build}
 PACKAGES=(locales cmake ninja-build g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64
-          wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic imagemagick)
+          wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic imagemagick wixl msitools)
 
 ensure_packages() {
   local missing=()
@@ -29,8 +29,13 @@ build_native() {
 
 build_windows() {
   cmake -S . -B "$BUILD_ROOT/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DTAV_RELEASE_DIR="$BUILD_ROOT/release" >/dev/null
   cmake --build "$BUILD_ROOT/win"
+}
+
+# The release archive and installer, into $BUILD_ROOT/release.
+build_release() {
+  cmake --build "$BUILD_ROOT/win" --target release
 }
 
 run_wine_tests() {

@@ -3,7 +3,8 @@
 # volume label (.windows-label), and TestDoc_<code>\<Kind>\ with a few files
 # of each of the seven content kinds. Prints the disc's section of the
 # content size table, with the bytes of all files under each kind folder as
-# measured from what was written, for the INI beside the tool.
+# measured from what was written, for an INI that gives the sizes instead of
+# letting the tool measure them.
 # Usage: make-demo-disc.sh FOLDER LABEL [UNIT_KB]
 #   LABEL    a product label such as TAV07B_S or TAV07E_W (any letter case),
 #            or the alias 020626_0403 (the 2002 World History disc)
@@ -12,7 +13,7 @@
 # Example: make-demo-disc.sh "$WINEPREFIX/drives/e" TAV07B_S >> TavCopyTool.INI
 set -euo pipefail
 
-usage() { sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+usage() { sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
 [ $# -ge 2 ] && [ $# -le 3 ] || usage
 folder=$1
 label=$2

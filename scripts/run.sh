@@ -20,8 +20,8 @@ install="$prefix/drive_c/TavCopyTool"
 mkdir -p "$install"
 cp "$BUILD_ROOT/win/TavCopyTool.exe" "$BUILD_ROOT/win/TavCopyTool.INI" "$BUILD_ROOT/win/TavCopyTool.html" "$install/"
 # The demo disc in the CD-ROM drive E: (F: is no drive, so it cannot pass for
-# a foreign disc), and its content sizes in the INI.
-scripts/make-demo-disc.sh "$prefix/drives/e" TAV07B_S >> "$install/TavCopyTool.INI"
+# a foreign disc). The INI stays as shipped: the tool measures the disc.
+scripts/make-demo-disc.sh "$prefix/drives/e" TAV07B_S >/dev/null
 rm -f "$prefix/dosdevices/f:"
 wine reg delete 'HKLM\Software\Wine\Drives' /v f: /f >/dev/null 2>&1 || true
 wineserver -k 2>/dev/null || true  # the mount manager reads drives and labels at start

@@ -20,16 +20,14 @@ BOOL CCopySelectDlg::OnInitDialog() {
 
   // Runs on every showing: stepping back from the destination dialog brings
   // the default ticks back, not the user's earlier ones.
-  const std::string section = KindSizeSectionName(app.m_szYear, app.m_szSubject, app.m_szEdition);
-  const auto sizes = ReadKindSizes(app.profile, app.m_szIniPath, section);
   for (const ContentKindInfo& kind : kContentKinds) {
-    const KindSize& size = sizes[KindIndex(kind.kind)];
-    m_nKindSize[KindIndex(kind.kind)] = size.bytes;
-    SendItemMessage(kind.checkBoxId, BM_SETCHECK, size.offered ? BST_CHECKED : BST_UNCHECKED);
-    EnableWindow(GetDlgItem(kind.checkBoxId), size.offered);
-    SetItemText(kind.sizeLabelId, size.label);
-    EnableWindow(GetDlgItem(kind.sizeLabelId), size.offered);
-    EnableWindow(GetDlgItem(kind.descriptionId), size.offered);
+    const int k = KindIndex(kind.kind);
+    const bool offered = app.m_bKindOffered[k];
+    SendItemMessage(kind.checkBoxId, BM_SETCHECK, offered ? BST_CHECKED : BST_UNCHECKED);
+    EnableWindow(GetDlgItem(kind.checkBoxId), offered);
+    SetItemText(kind.sizeLabelId, offered ? KindSizeLabel(app.m_nKindSize[k]) : "");
+    EnableWindow(GetDlgItem(kind.sizeLabelId), offered);
+    EnableWindow(GetDlgItem(kind.descriptionId), offered);
   }
   UpdateRequiredSpace();
   return TRUE;
@@ -49,7 +47,7 @@ void CCopySelectDlg::UpdateRequiredSpace() {
   KindFlags ticked{};
   for (int k = 0; k < kKindCount; ++k) ticked[k] = IsKindTicked(k);
   CTavCopyToolApp& app = TavApp();
-  app.m_nRequiredSize = RequiredSpace(m_nKindSize, ticked);
+  app.m_nRequiredSize = RequiredSpace(app.m_nKindSize, ticked);
   SetItemText(IDC_REQUIRED_SPACE, RequiredSpaceLine(app.m_nRequiredSize));
 }
 

@@ -1,20 +1,14 @@
 #pragma once
 // The content selection dialog: the second step of a copy. Shows the kinds
-// that the content size table offers for the identified disc, ticked, with
-// their sizes; the others unticked and greyed out. Leaves the chosen kinds in
-// m_bKind and their total size in m_nRequiredSize.
-#include <array>
-#include <cstdint>
-
-#include "app/app_state.h"
+// that the identified disc offers (m_bKindOffered, m_nKindSize, found by the
+// command before), ticked, with their sizes; the others unticked and greyed
+// out. Leaves the chosen kinds in m_bKind and their total size in
+// m_nRequiredSize.
 #include "platform/win32/afx_dialog.h"
 
 class CCopySelectDlg : public CDialog {
  public:
   CCopySelectDlg();
-
-  // Size in bytes of each kind as read from the table, in kind order.
-  std::array<std::int64_t, kKindCount> m_nKindSize{};
 
   // Recomputes m_nRequiredSize from the ticked boxes and rewrites its line.
   void UpdateRequiredSpace();

@@ -45,8 +45,11 @@ bool FakeFileSystem::RemoveEmptyFolder(const std::string& path) {
 }
 
 std::optional<std::vector<FileEntry>> FakeFileSystem::ListTree(const std::string& folder) {
+  if (onListTree) onListTree(folder);
   if (!IsFolder(folder)) return std::nullopt;
   const std::string prefix = Fold(folder) + "\\";
+  for (const auto& refused : refuseList)
+    if (refused == Fold(folder) || refused.rfind(prefix, 0) == 0) return std::nullopt;
   std::vector<FileEntry> entries;
   for (const auto& [folded, node] : nodes_)
     if (folded.rfind(prefix, 0) == 0)

@@ -33,7 +33,9 @@ class FakeFileSystem : public IFileSystem {
   ShellOutcome DefaultShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to);
 
   std::function<ShellOutcome(ShellOp, const std::vector<std::string>&, const std::string&)> shellHook;
+  std::function<void(const std::string&)> onListTree;  // sees every folder listed
   std::set<std::string> refuseCreate;  // folded paths whose CreateFolder fails
+  std::set<std::string> refuseList;    // folded paths of folders whose tree cannot be listed
   std::vector<ShellCall> shellCalls;
   std::vector<std::string> createdFolders;
 

@@ -53,6 +53,7 @@ void CreateFolderLevels(const std::wstring& folder) {
 }  // namespace
 
 std::optional<std::vector<FileEntry>> Win32FileSystem::ListTree(const std::string& folder) {
+  CWaitCursor wait;  // a whole tree: a disc's kind folder, a copied data set
   std::vector<FileEntry> entries;
   if (!Walk(W(folder), L"", entries)) return std::nullopt;
   return entries;

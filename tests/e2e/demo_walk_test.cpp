@@ -1,6 +1,7 @@
 // The demo's scripted walk (run by scripts/run.sh only): the main menu, the
-// About box, then a whole copy of the demo disc, a move and a delete of the
-// data set it made, with a screenshot of every dialog and message box.
+// About box, the sizes the tool measured on the demo disc, then a whole copy
+// of it, a move and a delete of the data set it made, with a screenshot of
+// every dialog and message box.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -43,6 +44,13 @@ TEST(DemoWalk, CopyMoveAndDeleteTheDemoDisc) {
   Shot("02-about");
   Click(about, IDOK);
   WaitForClose(about);
+
+  // The INI as shipped: every kind is measured on the disc.
+  const auto offered = LookAtContentSelection(pid, menu);
+  printf("\nContent selection, sizes measured on the disc:\n");
+  for (const auto& [kind, label] : offered) printf("  %s %s\n", kind.c_str(), label.c_str());
+  fflush(stdout);
+  EXPECT_EQ(offered, MeasuredKinds("E:\\", 'B'));
 
   StartCopy(pid, menu, {"Word", "Ichitaro", "PDF", "TXT", "TXT0"}, 'D', onD, "03-copy");
   ExpectBox(pid, kVer2Offer, IDNO, "03-copy-06-ver2-offer");

@@ -67,14 +67,15 @@ std::string ReadRecord32(const std::string& subjectKey, const std::string& value
   return status == ERROR_SUCCESS ? Utf16ToUtf8(data) : "";
 }
 
-ToolProcess::ToolProcess(const std::string& arguments) {
-  const std::wstring exe = W(InstallDir() + "TavCopyTool.exe");
+ToolProcess::ToolProcess(const std::string& arguments, const std::string& exePath) {
+  const std::wstring exe = W(exePath.empty() ? InstallDir() + "TavCopyTool.exe" : exePath);
   std::wstring commandLine = L"\"" + exe + L"\"";
   if (!arguments.empty()) commandLine += L" " + W(arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      W(InstallDir()).c_str(), &startup, &info_))
+  const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\') + 1);
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                      &startup, &info_))
     ADD_FAILURE() << "cannot start " << Utf16ToUtf8(exe) << " error " << GetLastError();
   else
     WaitForInputIdle(info_.hProcess, 10000);

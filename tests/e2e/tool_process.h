@@ -13,6 +13,12 @@ struct E2eOptions {
   std::string builtExe;  // the exe the build produced (its folder holds the INI and help)
   std::string shotsDir;  // where screenshots go; empty: none
   bool demo = false;     // the demo walk: use the exe where the demo installed it
+  // The release package tests: the folder of the archive and the installer,
+  // the folder the archive was unpacked into, and an installer of the next
+  // version built for the upgrade.
+  std::string releaseDir;
+  std::string unpackedDir;
+  std::string nextMsi;
 };
 E2eOptions& Options();
 
@@ -30,7 +36,8 @@ std::string ReadRecord32(const std::string& subjectKey, const std::string& value
 
 class ToolProcess {
  public:
-  explicit ToolProcess(const std::string& arguments = "");
+  // Starts InstallDir()'s exe, or `exe` when given.
+  explicit ToolProcess(const std::string& arguments = "", const std::string& exe = "");
   ~ToolProcess();  // ends the process if the test left it running
   ToolProcess(const ToolProcess&) = delete;
   ToolProcess& operator=(const ToolProcess&) = delete;

@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kKinds[] = {"Ichitaro", "Word", "PDF", "TIF", "TXT", "TXT0", "VOICE"};
 constexpr int kKindCheckBoxes[] = {1007, 1008, 1009, 1010, 1011, 1012, 1013};
+constexpr int kKindSizeLabels[] = {1022, 1023, 1024, 1025, 1026, 1027, 1028};
 
 std::wstring W(const std::string& s) { return Utf8ToUtf16(s); }
 
@@ -66,6 +67,14 @@ void ConfirmDiscWait(DWORD pid, const std::string& shot) {
   Sleep(150);
   if (!shot.empty()) Shot(shot);
   Click(dialog, IDOK);
+}
+
+std::map<std::string, std::string> OfferedKinds(HWND selection) {
+  std::map<std::string, std::string> offered;
+  for (int k = 0; k < 7; ++k)
+    if (IsItemEnabled(selection, kKindCheckBoxes[k]) && IsChecked(selection, kKindCheckBoxes[k]))
+      offered[kKinds[k]] = ItemText(selection, kKindSizeLabels[k]);
+  return offered;
 }
 
 void ChooseKinds(DWORD pid, const std::vector<std::string>& kinds, const std::string& shot) {
@@ -132,6 +141,21 @@ std::string StepShot(const std::string& shots, int step, const char* name) {
 }
 }  // namespace
 
+std::map<std::string, std::string> LookAtContentSelection(DWORD pid, HWND menu, const std::string& shot) {
+  Click(menu, 1000);
+  ConfirmDiscWait(pid);
+  HWND selection = WaitForDialog(pid, kCopyTitle, 1029);
+  if (!selection) {
+    ADD_FAILURE() << "no content selection dialog";
+    return {};
+  }
+  if (!shot.empty()) Shot(shot);
+  auto offered = OfferedKinds(selection);
+  Click(selection, IDCANCEL);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(menu) != FALSE; })) << "cancel ends the command silently";
+  return offered;
+}
+
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
                const std::string& dataFolder, const std::string& shots) {
   Click(menu, 1000);
@@ -159,6 +183,18 @@ void DeleteDataSet(DWORD pid, HWND menu, const std::string& line, const std::str
   ExpectBox(pid, "削除を開始しますか？", IDYES, StepShot(shots, 2, "start-delete"));
   ExpectBox(pid, "削除を完了しました。", IDOK, StepShot(shots, 3, "delete-done"));
   ExpectBox(pid, "別のデータを削除しますか？", IDNO, StepShot(shots, 4, "another-delete"));
+}
+
+void ExpectCopied(const std::string& discFolder, const std::string& dataFolder, const std::vector<std::string>& kinds) {
+  for (const auto& kind : kinds) {
+    const auto onDisc = Tree(discFolder + "\\" + kind);
+    ASSERT_FALSE(onDisc.empty()) << kind;
+    EXPECT_EQ(Tree(dataFolder + "\\" + kind), onDisc) << kind;
+  }
+}
+
+void CleanDataDrives() {
+  for (const char* folder : {"D:\\KR_LAB", "G:\\KR_LAB", "H:\\KR_LAB"}) RemoveTree(folder);
 }
 
 std::map<std::string, std::uint64_t> Tree(const std::string& folder) {
@@ -191,14 +227,28 @@ void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(W(path).c_str(), std::ios::binary) << text;
 }
 
+namespace {
+std::uint64_t KindBytes(const std::string& cdRoot, char code, const char* kind) {
+  std::uint64_t bytes = 0;
+  for (const auto& [name, size] : Tree(cdRoot + "TestDoc_" + code + "\\" + kind)) bytes += size;
+  return bytes;
+}
+}  // namespace
+
 std::string SizeSection(const std::string& cdRoot, const std::string& section, char code) {
   std::string ini = "[" + section + "]\r\n";
-  for (const char* kind : kKinds) {
-    std::uint64_t bytes = 0;
-    for (const auto& [name, size] : Tree(cdRoot + "TestDoc_" + code + "\\" + kind)) bytes += size;
-    if (bytes) ini += std::string(kind) + "=" + std::to_string(bytes) + "\r\n";
-  }
+  for (const char* kind : kKinds)
+    if (const std::uint64_t bytes = KindBytes(cdRoot, code, kind))
+      ini += std::string(kind) + "=" + std::to_string(bytes) + "\r\n";
   return ini;
+}
+
+std::map<std::string, std::string> MeasuredKinds(const std::string& cdRoot, char code) {
+  std::map<std::string, std::string> kinds;
+  for (const char* kind : kKinds)
+    if (const std::uint64_t bytes = KindBytes(cdRoot, code, kind))
+      kinds[kind] = "（約" + std::to_string(bytes >> 20) + "MB）";
+  return kinds;
 }
 
 std::string FirstCdRomLabel() {

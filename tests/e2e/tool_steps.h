@@ -21,6 +21,9 @@ void ExpectBox(DWORD pid, const std::string& text, int answer, const std::string
 
 // The steps of a copy.
 void ConfirmDiscWait(DWORD pid, const std::string& shot = "");
+// The kinds the content selection offers (enabled and ticked) with their
+// size labels, e.g. "Word" -> "（約3MB）".
+std::map<std::string, std::string> OfferedKinds(HWND selection);
 void ChooseKinds(DWORD pid, const std::vector<std::string>& kinds, const std::string& shot = "");
 // The destination dialog of the copy or move: picks the drive's entry, "次へ".
 void ChooseDrive(DWORD pid, const std::string& title, char letter, const std::string& shot = "");
@@ -38,6 +41,9 @@ constexpr const char* kDeleteTitle = "Tavコピーツール - データの削除
 constexpr const char* kVer2Offer =
     "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
     "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。";
+// "データのコピー" up to the content selection: the kinds it offers with
+// their size labels (as OfferedKinds), then "ｷｬﾝｾﾙ" back to the menu.
+std::map<std::string, std::string> LookAtContentSelection(DWORD pid, HWND menu, const std::string& shot = "");
 // From "データのコピー" to "コピーを開始しますか？" answered yes; the data
 // folder is new, so the folder question comes first.
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
@@ -48,6 +54,12 @@ void MoveDataSet(DWORD pid, HWND menu, const std::string& line, char drive, cons
 // A whole delete, "別のデータを削除しますか？" answered no.
 void DeleteDataSet(DWORD pid, HWND menu, const std::string& line, const std::string& shots = "");
 
+// The chosen kind folders of the disc arrived whole in the data folder: the
+// same files with the same sizes.
+void ExpectCopied(const std::string& discFolder, const std::string& dataFolder, const std::vector<std::string>& kinds);
+// Removes the data sets of earlier runs from the fixed drives D:, G: and H:.
+void CleanDataDrives();
+
 // Files below a folder: relative path -> size. Empty when it does not exist.
 std::map<std::string, std::uint64_t> Tree(const std::string& folder);
 bool Exists(const std::string& path);
@@ -57,6 +69,9 @@ void WriteFile(const std::string& path, const std::string& text);
 // The content size table of the disc in `cdRoot` for the INI: the bytes of
 // each kind folder under TestDoc_<code>.
 std::string SizeSection(const std::string& cdRoot, const std::string& section, char code);
+// The labels the content selection shows for that disc when it measures it:
+// every kind folder that holds files, with its total in whole megabytes.
+std::map<std::string, std::string> MeasuredKinds(const std::string& cdRoot, char code);
 
 // The first CD-ROM drive and its label, as this Wine session reports them.
 std::string FirstCdRomLabel();

@@ -352,6 +352,85 @@ TEST_F(CopyCommand, AnotherDiscIsCopiedAndRecordedInItsOwnRight) {
   EXPECT_EQ(Boxes().back(), Question(kAnotherDisc));
 }
 
+// The content selection gets the kinds of the identified disc: measured on
+// the disc where the INI has no size table, the table's where it has one.
+TEST(CopyKindSizes, TheSelectionGetsTheDiscsKinds) {
+  using Sizes = std::array<std::int64_t, kKindCount>;
+  using Offered = std::array<bool, kKindCount>;
+  const struct {
+    const char* name;
+    std::function<void(CommandWorld&)> arrange;
+    Sizes sizes;
+    Offered offered;
+  } cases[] = {
+      {"no table: Word, PDF and TXT as the disc holds them", [](CommandWorld&) {}, {0, 3000, 3000, 0, 10, 0, 0},
+       {false, true, true, false, true, false, false}},
+      {"the table gives Word, withholds TXT, is silent on PDF",
+       [](CommandWorld& w) { w.profile.sections["Tav2007B"] = {{"Word", "5000"}, {"TXT", ""}}; },
+       {0, 5000, 3000, 0, 0, 0, 0}, {false, true, true, false, false, false, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    c.arrange(w);
+    w.DiscWait(kOk);
+    w.Expect(WizardDialog::CopySelect, kCancel, [&w, &c] {
+      EXPECT_EQ(w.app.m_nKindSize, c.sizes);
+      EXPECT_EQ(w.app.m_bKindOffered, c.offered);
+    });
+    RunCopyCommand(w.ctx);
+  }
+}
+
+// The disc's kind folders are walked once for each identified disc, with the
+// busy flag up, before its content selection: not again when "戻る" brings
+// the selection back, not for a disc the user has no rights on, and anew for
+// the next disc.
+TEST_F(CopyCommand, KindFoldersAreMeasuredOncePerIdentifiedDisc) {
+  std::vector<std::string> walks;
+  files.onListTree = [&](const std::string& folder) {
+    if (folder.rfind("E:\\TestDoc_", 0) == 0) walks.push_back(folder + (busy ? "" : " (not busy)"));
+  };
+  const auto sizesNow = [this] { return app.m_nKindSize[KindIndex(ContentKind::Word)]; };
+  DiscWait(kOk);
+  Expect(WizardDialog::CopySelect, kOk, [&] {
+    EXPECT_EQ(sizesNow(), 3000);
+    app.m_bKind = {};
+    app.m_bKind[KindIndex(ContentKind::Word)] = true;
+    app.m_nRequiredSize = 3000;
+  });
+  // The disc changes behind the destination dialog: the selection shown again
+  // keeps what was found for this disc.
+  Expect(WizardDialog::CopyDest, kCancel, [&] { files.AddFile("E:\\TestDoc_B\\Word\\late.doc", 7); });
+  Expect(WizardDialog::CopySelect, kCancel, [&] { EXPECT_EQ(sizesNow(), 3000); });
+  RunCopyCommand(ctx);
+  EXPECT_EQ(walks, (std::vector<std::string>{"E:\\TestDoc_B\\Word", "E:\\TestDoc_B\\PDF", "E:\\TestDoc_B\\TXT"}));
+}
+
+TEST_F(CopyCommand, NoWalkOfADiscWithoutRights) {
+  app.m_bAdmin[kBiologyIndex] = false;
+  int walks = 0;
+  files.onListTree = [&](const std::string&) { ++walks; };
+  DiscWait(kOk);
+  RunCopyCommand(ctx);
+  EXPECT_EQ(walks, 0);
+}
+
+TEST_F(CopyCommand, TheNextDiscIsMeasuredForItself) {
+  ScriptCopyUpToStart();
+  Answer({kNo, kYes});
+  Expect(WizardDialog::DiscWait, kOk, [this] {
+    InsertDisc("TAV03T_S", 'T');
+    files.AddFile("E:\\TestDoc_T\\VOICE\\v.mp3", 4000);
+    ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+  });
+  Expect(WizardDialog::CopySelect, kCancel, [this] {
+    EXPECT_EQ(app.m_nKindSize, (std::array<std::int64_t, kKindCount>{0, 3000, 3000, 0, 10, 0, 4000}));
+    EXPECT_TRUE(app.m_bKindOffered[KindIndex(ContentKind::VOICE)]);
+  });
+  RunCopyCommand(ctx);
+}
+
 TEST_F(CopyCommand, CancelInTheNextDiscWaitEndsWithoutAnotherQuestion) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});
@@ -361,7 +440,8 @@ TEST_F(CopyCommand, CancelInTheNextDiscWaitEndsWithoutAnotherQuestion) {
 }
 
 // The busy flag keeps the main menu inert during the free-space query and the
-// shell copy only: dialogs and boxes run with it down.
+// shell copy (and the walk of the disc, above): dialogs and boxes run with it
+// down.
 TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryAndTheShellCopy) {
   std::vector<std::string> seen;
   disks.onFreeBytes = [&] { seen.push_back(busy ? "free space: busy" : "free space: idle"); };

@@ -1,5 +1,6 @@
 // The content selection dialog opened for real over a content size table
-// that each test writes into a temporary INI file.
+// that each test writes into a temporary INI file, and a disc folder on D:
+// for the kinds the table is silent on.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 
 #include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/content_kinds.h"
+#include "copy/content_size.h"
 #include "copy/win32/copy_select_dlg.h"
 #include "platform/text.h"
 #include "res/resource.h"
@@ -24,6 +26,7 @@ using namespace automation;
 
 const char* const kTitle = "Tavコピーツール - データのコピー";
 constexpr std::int64_t kMB = 1048576;
+const std::string kDiscRoot = "D:\\tav-select-disc\\";
 
 std::string TempFolder() {
   wchar_t temp[MAX_PATH];
@@ -38,13 +41,26 @@ class CopySelectDialog : public ::testing::Test {
   void SetUp() override {
     ini_ = TempFolder() + "TavCopyTool.INI";
     DeleteFileW(Utf8ToUtf16(ini_).c_str());
+    RemoveDisc();
     CTavCopyToolApp& app = TavApp();
     app.m_szIniPath = ini_;
+    app.m_szCdRoot = kDiscRoot;
     SetDisc("2007", "B", "", "生物");
     app.m_bKind.fill(true);  // stale choice of an earlier disc
     app.m_nRequiredSize = 12345;
   }
-  void TearDown() override { DeleteFileW(Utf8ToUtf16(ini_).c_str()); }
+  void TearDown() override {
+    DeleteFileW(Utf8ToUtf16(ini_).c_str());
+    RemoveDisc();
+  }
+  static void RemoveDisc() { TavApp().files.RunShellOperation(ShellOp::Delete, {kDiscRoot + "TestDoc_B"}, ""); }
+  // A file of `bytes` on the disc, with the folders above it.
+  static void WriteOnDisc(const std::string& relative, std::size_t bytes) {
+    const std::string path = kDiscRoot + relative;
+    for (std::size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1))
+      CreateDirectoryW(Utf8ToUtf16(path.substr(0, slash)).c_str(), nullptr);
+    std::ofstream(Utf8ToUtf16(path).c_str(), std::ios::binary) << std::string(bytes, 'x');
+  }
 
   static void SetDisc(const char* year, const char* code, const char* edition, const char* name) {
     CTavCopyToolApp& app = TavApp();
@@ -58,7 +74,12 @@ class CopySelectDialog : public ::testing::Test {
   void WriteWordAndPdfTable() const {
     WriteIni("[Tav2007B]\r\nWord=" + std::to_string(100 * kMB) + "\r\nPDF=" + std::to_string(50 * kMB) + "\r\n");
   }
-  INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kTitle, driver); }
+  // As the copy command does it: the disc's sizes first, then the dialog.
+  INT_PTR Run(const std::function<void(HWND)>& driver) {
+    CTavCopyToolApp& app = TavApp();
+    DetermineKindSizes(app, app.profile, app.files);
+    return RunDriven(dialog, kTitle, driver);
+  }
 
   // Every row ticked and enabled exactly when its kind is offered, with the
   // size label; the others unticked, greyed out and without a label.
@@ -73,6 +94,15 @@ class CopySelectDialog : public ::testing::Test {
       const auto label = labels.find(kind.kind);
       EXPECT_EQ(ItemText(w, kind.sizeLabelId), label == labels.end() ? "" : label->second) << kind.name;
     }
+  }
+
+  // The offered kinds with their labels, and the required space they add up to.
+  static void ExpectOfferedInAll(HWND w, const std::map<ContentKind, std::string>& offered, const char* requiredMB) {
+    std::set<ContentKind> kinds;
+    for (const auto& [kind, label] : offered) kinds.insert(kind);
+    ExpectOffered(w, kinds, offered);
+    EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
+              std::string("コピー先のハードディスクには、約") + requiredMB + "MBの空き容量が必要です。");
   }
 
   std::string ini_;
@@ -275,11 +305,46 @@ TEST_F(CopySelectDialog, ReadsTheSectionOfTheDiscAndOffersOnlyPositiveSizes) {
     SetDisc(c.year, c.code, c.edition, c.name);
     Run([&](HWND w) {
       EXPECT_EQ(ItemText(w, IDC_DATASET_LINE), std::string("セットされたCD-ROMは「Tav") + c.year + " " + c.name + "」です。");
-      std::set<ContentKind> kinds;
-      for (const auto& [kind, label] : c.offered) kinds.insert(kind);
-      ExpectOffered(w, kinds, c.offered);
-      EXPECT_EQ(ItemText(w, IDC_REQUIRED_SPACE),
-                std::string("コピー先のハードディスクには、約") + c.requiredMB + "MBの空き容量が必要です。");
+      ExpectOfferedInAll(w, c.offered, c.requiredMB);
+      Click(w, IDCANCEL);
+    });
+  }
+}
+
+// Windows' own profile reading and files: a key that is there keeps the
+// table's rules even when its value is empty, in whatever letter case it is
+// written; a kind without a key is measured in its folder on the disc.
+TEST_F(CopySelectDialog, MeasuresOnTheDiscTheKindsTheTableIsSilentOn) {
+  WriteOnDisc("TestDoc_B\\Word\\Q001.doc", 2 * kMB);
+  WriteOnDisc("TestDoc_B\\PDF\\Q001.pdf", 2 * kMB);
+  WriteOnDisc("TestDoc_B\\TXT\\Q001.txt", 1000);
+  WriteOnDisc("TestDoc_B\\TIF", 3 * kMB);  // a file, not a kind folder
+  WriteOnDisc("TestDoc_B\\VOICE\\track01.mp3", kMB + kMB / 2);
+  WriteOnDisc("TestDoc_B\\VOICE\\第2部\\track02.mp3", kMB);
+  CreateDirectoryW(Utf8ToUtf16(kDiscRoot + "TestDoc_B\\TXT0").c_str(), nullptr);  // empty
+  const std::map<ContentKind, std::string> measured = {
+      {ContentKind::Word, "（約2MB）"}, {ContentKind::PDF, "（約2MB）"}, {ContentKind::TXT, "（約0MB）"},
+      {ContentKind::TXT0, "（約0MB）"}, {ContentKind::VOICE, "（約2MB）"}};
+  const struct {
+    const char* name;
+    const char* ini;  // nullptr: no INI file
+    std::map<ContentKind, std::string> offered;
+    const char* requiredMB;
+  } cases[] = {
+      {"no INI file", nullptr, measured, "6"},
+      {"no section for the disc", "[HELP]\r\nFILE=TavCopyTool.html\r\n[Tav2006B]\r\nWord=0\r\n", measured, "6"},
+      {"keys for some kinds",
+       "[Tav2007B]\r\nWord=\r\npdf=0\r\nTXT=4194304\r\nIchitaro=1048576\r\n",
+       {{ContentKind::Ichitaro, "（約1MB）"}, {ContentKind::TXT, "（約4MB）"}, {ContentKind::TXT0, "（約0MB）"},
+        {ContentKind::VOICE, "（約2MB）"}},
+       "7"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.ini) WriteIni(c.ini);
+    else DeleteFileW(Utf8ToUtf16(ini_).c_str());
+    Run([&](HWND w) {
+      ExpectOfferedInAll(w, c.offered, c.requiredMB);
       Click(w, IDCANCEL);
     });
   }
