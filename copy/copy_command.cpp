@@ -62,7 +62,7 @@ bool RunCopyWizard(CommandContext& ctx) {
         std::optional<std::uint64_t> freeBytes;
         {
           // The query can wait on a slow or network volume while messages flow.
-          BusyScope busy(ctx.busy);
+          BusyScope busy(ctx);
           freeBytes = ctx.disks.FreeBytes(ctx.app.m_szDestDir);
         }
         step = WizardStep::ChooseDestination;
@@ -125,7 +125,7 @@ void RunCopyCommand(CommandContext& ctx) {
 }
 
 bool CopySelectedKinds(CommandContext& ctx) {
-  BusyScope busy(ctx.busy);
+  BusyScope busy(ctx);
   const TavAppState& app = ctx.app;
   if (!IsDriveRootedPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
     return false;

@@ -65,6 +65,11 @@ bool IsValidFolderName(std::string_view name) {
 
 int CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr); }
 
+std::string_view WithoutTrailingBackslash(std::string_view folder) {
+  if (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
+  return folder;
+}
+
 int CreateFolderPath(IFileSystem& files, std::string_view path) {
   // The whole form is checked before the disk is touched, so that a path that
   // turns out malformed halfway ("D:\a\\b") leaves no folders behind.

@@ -331,6 +331,32 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
   }
 }
 
+// A record spelled otherwise than plainly changes nothing: no shell call, the
+// failure message, the record kept, and the kind folders it could reach (the
+// drive's own top-level ones among them) and the data set itself in place.
+TEST(MovePaths, OnlyAPlainlySpelledRecordIsActedOn) {
+  for (const RecordSpelling& c : RecordSpellings()) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.RegisterDataSet();
+    w.SetRecord("Biology", "DataDir07", c.record);
+    w.PlaceBystanders();
+    c.Arrange(w.files);
+    w.DataList(WizardDialog::MoveList, kOk);
+    w.MoveDest(kOk);
+    w.Answer({kYes, kNo});
+    RunMoveCommand(w.ctx);
+    EXPECT_EQ(w.Boxes(), (std::vector<Box>{Question(kStart),
+                                           c.actedOn ? Information(kCompleted) : Warning(kInterrupted),
+                                           Question(kAnother)}));
+    EXPECT_EQ(w.files.shellCalls.size(), c.actedOn ? 1u : 0u);
+    EXPECT_EQ(w.Record("Biology", "DataDir07"), c.actedOn ? kNew : c.record);
+    EXPECT_EQ(w.files.IsFolder(kOld + "\\Word"), !c.actedOn);
+    EXPECT_EQ(w.files.IsFolder(kNew + "\\Word"), c.actedOn);
+    EXPECT_TRUE(w.BystandersIntact());
+  }
+}
+
 TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   RegisterDataSet();
   DataList(WizardDialog::MoveList, kOk);
