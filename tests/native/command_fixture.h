@@ -118,6 +118,12 @@ struct CommandWorld {
     for (const auto& p : prompts.shown) boxes.push_back({p.text, p.flags});
     return boxes;
   }
+  // "busy" with the busy flag and the wait cursor both up, "idle" with both down.
+  std::string BusyState() const {
+    if (busy && waitCursor.depth > 0) return "busy";
+    if (!busy && waitCursor.depth == 0) return "idle";
+    return busy ? "busy without the wait cursor" : "wait cursor without busy";
+  }
   void Answer(std::initializer_list<int> answers) { prompts.answers.insert(prompts.answers.end(), answers); }
   void Expect(WizardDialog dialog, int result, std::function<void()> effect = {}) {
     wizard.script.push_back({dialog, result, std::move(effect)});

@@ -262,17 +262,17 @@ TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
 TEST_F(DeleteCommand, BusyOnlyDuringTheDeletion) {
   std::vector<std::string> seen;
   files.shellHook = [&](ShellOp op, auto& from, auto& to) {
-    seen.push_back(busy ? "shell: busy" : "shell: idle");
+    seen.push_back("shell: " + BusyState());
     return files.DefaultShellOperation(op, from, to);
   };
   prompts.onShow = [&](const std::string&) {
-    if (busy) seen.push_back("box: busy");
+    if (BusyState() != "idle") seen.push_back("box: " + BusyState());
   };
   RegisterDataSet();
   DataList(WizardDialog::DeleteList, kOk);
   Answer({kYes, kNo});
   wizard.script.front().effect = [&, inner = wizard.script.front().effect] {
-    if (busy) seen.push_back("dialog: busy");
+    if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
     inner();
   };
   RunDeleteCommand(ctx);
