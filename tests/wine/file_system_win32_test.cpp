@@ -74,6 +74,24 @@ TEST_F(Win32FileSystemTest, CopiesMovesAndDeletesFolderLists) {
   EXPECT_FALSE(files.Exists(moved + "\\PDF"));
 }
 
+// The root of a drive lists no "." and "..", and an empty one lists nothing
+// at all (Wine does as Windows does). Outside the disc sets the CD-ROM drive
+// F: holds no disc: its root is such an empty folder. Empty is no failure.
+TEST_F(Win32FileSystemTest, AFolderThatListsNoEntriesAtAllIsEmpty) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(L"F:\\*", &data);
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  ASSERT_EQ(find, INVALID_HANDLE_VALUE) << "F: is expected to be an empty drive here";
+  ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+
+  const auto tree = files.ListTree("F:\\");
+  ASSERT_TRUE(tree.has_value()) << "an empty folder is readable";
+  EXPECT_TRUE(tree->empty());
+  EXPECT_EQ(TreeSize(files, "F:\\"), std::optional<std::uint64_t>(0));
+  EXPECT_TRUE(FilesArrived(files, {}, "F:\\"));
+  EXPECT_FALSE(files.ListTree("F:\\missing").has_value()) << "a missing folder still is no listing";
+}
+
 TEST_F(Win32FileSystemTest, PathsTooLongForTheShellAreRefusedBeforeItSeesThem) {
   const std::string longFolder = kRoot + "\\" + std::string(260 - kRoot.size() - 1, 'a');
   ASSERT_EQ(Utf16Length(longFolder), 260u);
