@@ -88,6 +88,23 @@ inline std::string JapanesePath(char drive, std::size_t count) {
   return path;
 }
 
+// The Biology 2007 data folder on D: as a record may spell it. Only a plain
+// spelling (drive, ':', '\', valid levels separated by single '\') that the
+// system's full-path form agrees with may be acted on; one trailing '\' is
+// dropped first.
+struct RecordSpelling {
+  const char* name;
+  std::string record;
+  bool actedOn;
+  // How the system spells it in full when that is not the path resolved ("":
+  // the system gives no full path).
+  const char* systemFullPath = nullptr;
+  void Arrange(FakeFileSystem& files) const {
+    if (systemFullPath)
+      files.fullPaths[record] = *systemFullPath ? std::optional<std::string>(systemFullPath) : std::nullopt;
+  }
+};
+
 struct CommandWorld {
   CommandWorld() {
     disks.drives['D'] = {DriveType::Fixed, std::nullopt, std::uint64_t{1} << 40};
@@ -199,6 +216,14 @@ struct CommandWorld {
   void PlaceBystanders() {
     for (const char* file : kBystanders) files.AddFile(file, 7);
   }
+  // The data set registered, its record spelled as `spelling` says, and the
+  // bystanders placed.
+  void RegisterDataSetAs(const RecordSpelling& spelling) {
+    RegisterDataSet();
+    SetRecord("Biology", "DataDir07", spelling.record);
+    PlaceBystanders();
+    spelling.Arrange(files);
+  }
   bool BystandersIntact() const {
     for (const char* file : kBystanders)
       if (files.FileSize(file) != 7u) return false;
@@ -242,22 +267,7 @@ struct CommandWorld {
   CommandContext ctx{app, registry, disks, files, profile, prompts, wizard, busy, waitCursor};
 };
 
-// The Biology 2007 data folder on D: as a record may spell it. Only a plain
-// spelling (drive, ':', '\\', valid levels separated by single '\\') that the
-// system's full-path form agrees with may be acted on; one trailing '\\' is
-// dropped first.
-struct RecordSpelling {
-  const char* name;
-  std::string record;
-  bool actedOn;
-  // How the system spells it in full when that is not the path resolved ("":
-  // the system gives no full path).
-  const char* systemFullPath = nullptr;
-  void Arrange(FakeFileSystem& files) const {
-    if (systemFullPath)
-      files.fullPaths[record] = *systemFullPath ? std::optional<std::string>(systemFullPath) : std::nullopt;
-  }
-};
+// The spellings, each with whether a move or a delete may act on it.
 inline const std::vector<RecordSpelling>& RecordSpellings() {
   static const std::string data = CommandWorld::kDataDir;
   static const std::vector<RecordSpelling> spellings = {

@@ -228,10 +228,7 @@ TEST(DeletePaths, OnlyAPlainlySpelledRecordIsActedOn) {
   for (const RecordSpelling& c : RecordSpellings()) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
-    w.RegisterDataSet();
-    w.SetRecord("Biology", "DataDir07", c.record);
-    w.PlaceBystanders();
-    c.Arrange(w.files);
+    w.RegisterDataSetAs(c);
     w.DataList(WizardDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});
     RunDeleteCommand(w.ctx);

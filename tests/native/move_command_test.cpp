@@ -338,10 +338,7 @@ TEST(MovePaths, OnlyAPlainlySpelledRecordIsActedOn) {
   for (const RecordSpelling& c : RecordSpellings()) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
-    w.RegisterDataSet();
-    w.SetRecord("Biology", "DataDir07", c.record);
-    w.PlaceBystanders();
-    c.Arrange(w.files);
+    w.RegisterDataSetAs(c);
     w.DataList(WizardDialog::MoveList, kOk);
     w.MoveDest(kOk);
     w.Answer({kYes, kNo});

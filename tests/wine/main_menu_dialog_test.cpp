@@ -228,23 +228,20 @@ TEST_F(MainMenuFocus, MenuIsInFrontAgainAfterEveryKindOfDialogCloses) {
       ASSERT_TRUE(WaitForClose(about));
       EXPECT_TRUE(MenuIsForeground(w));
     }
-    {
-      SCOPED_TRACE("a copy's first dialog cancelled");
-      Click(w, IDC_COPY);
-      HWND discWait = WaitForTopWindow(pid, "Tavコピーツール - データのコピー");
-      ASSERT_NE(discWait, nullptr);
-      Click(discWait, IDCANCEL);
-      ASSERT_TRUE(WaitForClose(discWait));
-      EXPECT_TRUE(MenuIsForeground(w));
-    }
     const char* const deleteTitle = DataListTextsFor(DataListVariant::Delete).title;
-    {
-      SCOPED_TRACE("a delete's first dialog left with its back button");
-      Click(w, IDC_DELETE);
-      HWND list = WaitForTopWindow(pid, deleteTitle);
-      ASSERT_NE(list, nullptr);
-      Click(list, IDCANCEL);
-      ASSERT_TRUE(WaitForClose(list));
+    const struct {
+      const char* name;
+      int button;
+      const char* title;
+    } firstDialogs[] = {{"a copy's first dialog cancelled", IDC_COPY, "Tavコピーツール - データのコピー"},
+                        {"a delete's first dialog left with its back button", IDC_DELETE, deleteTitle}};
+    for (const auto& first : firstDialogs) {
+      SCOPED_TRACE(first.name);
+      Click(w, first.button);
+      HWND dialog = WaitForTopWindow(pid, first.title);
+      ASSERT_NE(dialog, nullptr);
+      Click(dialog, IDCANCEL);
+      ASSERT_TRUE(WaitForClose(dialog));
       EXPECT_TRUE(MenuIsForeground(w));
     }
     {
@@ -261,7 +258,7 @@ TEST_F(MainMenuFocus, MenuIsInFrontAgainAfterEveryKindOfDialogCloses) {
         ASSERT_TRUE(Answer(box, answer));
       }
       EXPECT_TRUE(MenuIsForeground(w));
-      EXPECT_FALSE(GetFileAttributesW(Utf8ToUtf16(data + "\\Word").c_str()) != INVALID_FILE_ATTRIBUTES)
+      EXPECT_EQ(GetFileAttributesW(Utf8ToUtf16(data + "\\Word").c_str()), INVALID_FILE_ATTRIBUTES)
           << "the data set was deleted";
     }
     Click(w, IDC_EXIT);
