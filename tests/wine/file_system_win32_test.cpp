@@ -54,6 +54,21 @@ TEST_F(Win32FileSystemTest, ListsTreesWithSizesAndTellsFoldersFromFiles) {
   EXPECT_FALSE(files.RemoveEmptyFolder(kRoot + "\\disc\\Word")) << "a folder with files stays";
 }
 
+// A character outside the BMP is a surrogate pair in Windows' names and four
+// bytes in ours: a folder named with one is created, found and listed back.
+TEST_F(Win32FileSystemTest, FolderNamedWithASurrogatePairGoesBothWays) {
+  const std::string folder = kRoot + "\\𠮷野家";
+  ASSERT_TRUE(files.CreateFolder(folder));
+  Write(folder + "\\𠮷.txt", 12);
+  EXPECT_TRUE(files.IsFolder(folder));
+  EXPECT_EQ(files.FullPath(folder), folder);
+  const auto tree = files.ListTree(kRoot);
+  ASSERT_TRUE(tree.has_value());
+  bool listed = false;
+  for (const auto& entry : *tree) listed = listed || (entry.relativePath == "𠮷野家\\𠮷.txt" && entry.size == 12);
+  EXPECT_TRUE(listed) << "the file is listed under its own name";
+}
+
 TEST_F(Win32FileSystemTest, CopiesMovesAndDeletesFolderLists) {
   const std::string data = kRoot + "\\KR_LAB\\Tav2007\\TestDoc_B";
   const ShellOutcome copied = files.RunShellOperation(ShellOp::Copy, Kinds(kRoot + "\\disc"), data);
