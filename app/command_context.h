@@ -1,13 +1,15 @@
 #pragma once
-// What a command works with: the application state, the ports, and the main
-// menu's busy flag (TRUE around free-space queries and shell operations, so
-// re-entry through nested message loops finds the buttons inert).
+// What a command works with: the application state, the ports, the main
+// menu's busy flag (TRUE around free-space queries, tree walks and shell
+// operations, so re-entry through nested message loops finds the buttons
+// inert) and the wait cursor shown meanwhile.
 #include "app/app_state.h"
 #include "platform/disk_port.h"
 #include "platform/file_port.h"
 #include "platform/profile_port.h"
 #include "platform/prompt_port.h"
 #include "platform/registry_port.h"
+#include "platform/wait_cursor_port.h"
 #include "platform/wizard_port.h"
 
 struct CommandContext {
@@ -19,16 +21,25 @@ struct CommandContext {
   IPrompts& prompts;
   IWizard& wizard;
   bool& busy;
+  IWaitCursor& waitCursor;
 };
 
-// Sets the busy flag for a scope and clears it on every way out.
+// Sets the busy flag and shows the wait cursor for a scope; both come down
+// on every way out.
 class BusyScope {
  public:
-  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-  ~BusyScope() { busy_ = false; }
+  explicit BusyScope(CommandContext& ctx) : busy_(ctx.busy), cursor_(ctx.waitCursor) {
+    busy_ = true;
+    cursor_.Show();
+  }
+  ~BusyScope() {
+    cursor_.Restore();
+    busy_ = false;
+  }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
   bool& busy_;
+  IWaitCursor& cursor_;
 };

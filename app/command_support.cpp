@@ -27,6 +27,15 @@ bool IsDriveRootedPath(std::string_view path) {
 
 bool IsDataFolderPath(std::string_view path) { return IsDriveRootedPath(path) && path.size() > 3; }
 
+std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered) {
+  const std::string plain(WithoutTrailingBackslash(registered));
+  if (!IsDataFolderPath(plain) || CheckFolderPath(plain) != folder_result::kOk) return std::nullopt;
+  const auto full = files.FullPath(plain);
+  if (!full || !EqualsIgnoreAsciiCase(*full, plain)) return std::nullopt;
+  if (!KindFolderPathsFit(plain)) return std::nullopt;
+  return plain;
+}
+
 bool FitsShellPath(std::string_view path) { return Utf16Length(path) <= kMaxFolderPathChars; }
 
 bool KindFolderPathsFit(std::string_view folder) {

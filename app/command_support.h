@@ -25,6 +25,17 @@ bool IsDriveRootedPath(std::string_view path);
 // drive's own top-level folders.
 bool IsDataFolderPath(std::string_view path);
 
+// A registered data folder as a move or a delete may act on it, or nullopt.
+// One trailing '\' after the last level is dropped first (others may have
+// written records that way); what remains must be in plain form, a drive
+// letter, ':', '\' and one or more valid folder names separated by single
+// '\', the same path (letter case aside) as the system's full-path form of
+// it, and short enough for every kind folder path to fit the shell. A
+// spelling with "." or ".." levels, empty levels or a device name would
+// otherwise join the kind names to another folder, a drive's top level
+// among them.
+std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered);
+
 // The shell overflows a fixed buffer on a path of 260 characters or more, and
 // GetFileAttributes cannot see such a path either, so neither a probe nor a
 // list entry may reach that length.

@@ -23,8 +23,10 @@ bool HasSetupSwitch(std::string_view commandLine) {
 }
 
 bool UserLevelGrantsAdmin(const std::optional<std::string>& userLevel) {
+  // The length is that of the data as stored: a NUL inside does not make a
+  // long value short.
   if (!userLevel || Utf16Length(*userLevel) > 32) return false;
-  return AsciiUpper(*userLevel) == "ADMIN";
+  return AsciiUpper(TextBeforeNul(*userLevel)) == "ADMIN";
 }
 
 std::string UserLevelKeyPath(const char* subjectKeyName) {

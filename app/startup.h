@@ -19,9 +19,10 @@ AppPaths AppPathsFromExecutable(std::string_view exePath);
 // "/SETUP" or "/setup" anywhere, case-sensitive; "/Setup" does not count.
 bool HasSetupSwitch(std::string_view commandLine);
 
-// A "UserLevel" value grants rights when it is "ADMIN" in any letter case.
-// A value longer than 32 characters never does (the product reads it into
-// 33 bytes with the terminator).
+// A "UserLevel" value (its data as stored) grants rights when its text up to
+// the first NUL is "ADMIN" in any letter case. Data longer than 32
+// characters never does, whatever NULs it holds: the product reads it into 33
+// bytes with the terminator.
 bool UserLevelGrantsAdmin(const std::optional<std::string>& userLevel);
 
 std::string UserLevelKeyPath(const char* subjectKeyName);

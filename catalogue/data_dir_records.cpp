@@ -21,10 +21,12 @@ std::unique_ptr<IRegistryKey> OpenSubjectKey(IRegistry& registry, std::string_vi
 
 bool HasTwin(std::string_view subjectKey) { return EqualsIgnoreAsciiCase(subjectKey, kTwinSubjectKey); }
 
+// The path of a record whose data as stored fits the product's buffer; a NUL
+// inside the data ends the path but does not make the data shorter.
 std::optional<std::string> ReadBounded(IRegistryKey& key, const std::string& name) {
   auto value = key.QueryString(name);
-  if (value && Utf16Length(*value) > kMaxDataDirChars) return std::nullopt;
-  return value;
+  if (!value || Utf16Length(*value) > kMaxDataDirChars) return std::nullopt;
+  return std::string(TextBeforeNul(*value));
 }
 
 bool SetRecord(IRegistry& registry, std::string_view keyName, const std::string& name, std::string_view path) {

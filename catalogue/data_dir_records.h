@@ -16,8 +16,9 @@
 
 #include "platform/registry_port.h"
 
-// A value longer than this (in characters) is no record: the product reads
-// records into a 261-byte buffer, so it could never use such a path.
+// A value whose data as stored is longer than this (in characters) is no
+// record: the product reads records into a 261-byte buffer, so it could never
+// use such a path. The path itself is the data's text up to its first NUL.
 inline constexpr std::size_t kMaxDataDirChars = 260;
 
 // "SOFTWARE\KR_LAB\Tav2007\" + the subject key name, under HKEY_LOCAL_MACHINE.

@@ -48,7 +48,7 @@ bool HasRightsOnDisc(const TavAppState& app) {
 // the selection shows what was found then. The walk of the kind folders runs
 // without a message loop, so the busy flag guards it like the shell's calls.
 void DetermineDiscKindSizes(CommandContext& ctx) {
-  BusyScope busy(ctx.busy);
+  BusyScope busy(ctx);
   DetermineKindSizes(ctx.app, ctx.profile, ctx.files);
 }
 
@@ -71,7 +71,7 @@ bool RunCopyWizard(CommandContext& ctx) {
         std::optional<std::uint64_t> freeBytes;
         {
           // The query can wait on a slow or network volume while messages flow.
-          BusyScope busy(ctx.busy);
+          BusyScope busy(ctx);
           freeBytes = ctx.disks.FreeBytes(ctx.app.m_szDestDir);
         }
         step = WizardStep::ChooseDestination;
@@ -135,7 +135,7 @@ void RunCopyCommand(CommandContext& ctx) {
 }
 
 bool CopySelectedKinds(CommandContext& ctx) {
-  BusyScope busy(ctx.busy);
+  BusyScope busy(ctx);
   const TavAppState& app = ctx.app;
   if (!IsDriveRootedPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
     return false;

@@ -41,21 +41,22 @@ void RunDeleteCommand(CommandContext& ctx) {
 }
 
 bool DeleteKindFolders(CommandContext& ctx) {
-  BusyScope busy(ctx.busy);
+  BusyScope busy(ctx);
   IFileSystem& files = ctx.files;
-  const std::string& dataDir = ctx.app.m_szDataDir;
-  // Without its drive the kind names would be resolved against the current
-  // folder; past the shell's length limit a kind folder would look absent
-  // and its record would be removed with the data still on disk.
-  if (!IsDataFolderPath(dataDir) || !KindFolderPathsFit(dataDir)) return false;
+  // The kind names are joined to the folder as recorded: a spelling that is
+  // not plain could name a drive's own top-level folders, and past the
+  // shell's length limit a kind folder would look absent and its record
+  // would go with the data still on disk.
+  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir);
+  if (!dataDir) return false;
 
-  const std::vector<std::string> kindFolders = PresentKindFolderList(files, dataDir);
+  const std::vector<std::string> kindFolders = PresentKindFolderList(files, *dataDir);
   if (kindFolders.empty()) return true;  // nothing to delete; the record goes
 
   if (!files.RunShellOperation(ShellOp::Delete, kindFolders, "").Succeeded()) return false;
   for (const auto& folder : kindFolders)
     if (files.Exists(folder)) return false;
 
-  files.RemoveEmptyFolder(dataDir);  // fails, as it should, when other files remain
+  files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
   return true;
 }

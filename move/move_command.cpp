@@ -26,10 +26,13 @@ bool OnSameDrive(std::string_view a, std::string_view b) {
 
 // What the move will need on the new drive: the files of the kind folders
 // that will actually be moved. A kind folder that cannot be listed adds
-// nothing here; the move itself then refuses, since it cannot prove it.
-std::uint64_t BytesToMove(IFileSystem& files, const std::string& dataDir) {
+// nothing here; the move itself then refuses, since it cannot prove it. So
+// does a data folder that is not plain, which is not walked at all.
+std::uint64_t BytesToMove(IFileSystem& files, const std::string& registeredFolder) {
+  const auto dataDir = ActionableDataFolder(files, registeredFolder);
+  if (!dataDir) return 0;
   std::uint64_t total = 0;
-  for (const auto& folder : PresentKindFolderList(files, dataDir)) total += TreeSize(files, folder).value_or(0);
+  for (const auto& folder : PresentKindFolderList(files, *dataDir)) total += TreeSize(files, folder).value_or(0);
   return total;
 }
 
@@ -37,10 +40,12 @@ std::uint64_t BytesToMove(IFileSystem& files, const std::string& dataDir) {
 bool HasRoomForMove(CommandContext& ctx) {
   const TavAppState& app = ctx.app;
   if (OnSameDrive(app.m_szDataDir, app.m_szDestDir)) return true;
-  const std::uint64_t required = BytesToMove(ctx.files, app.m_szDataDir);
+  std::uint64_t required = 0;
   std::optional<std::uint64_t> freeBytes;
   {
-    BusyScope busy(ctx.busy);
+    // Measuring walks whole trees; the free-space query can wait on a slow volume.
+    BusyScope busy(ctx);
+    required = BytesToMove(ctx.files, app.m_szDataDir);
     freeBytes = ctx.disks.FreeBytes(app.m_szDestDir);
   }
   if (!freeBytes) {
@@ -99,20 +104,19 @@ void RunMoveCommand(CommandContext& ctx) {
 }
 
 bool MoveKindFolders(CommandContext& ctx) {
-  BusyScope busy(ctx.busy);
+  BusyScope busy(ctx);
   IFileSystem& files = ctx.files;
-  const std::string& dataDir = ctx.app.m_szDataDir;
-  const std::string& destDir = ctx.app.m_szDestDir;
-  // A folder without its drive would let the shell resolve the kind names
-  // against the current folder; a path too long for the shell (or for the
-  // presence probe) would be skipped or truncated rather than refused.
-  if (!IsDataFolderPath(dataDir) || !IsDataFolderPath(destDir)) return false;
-  if (!KindFolderPathsFit(dataDir) || !KindFolderPathsFit(destDir)) return false;
+  // A folder that is not plain could name a drive's own top-level folders
+  // once the kind names are joined to it; a path too long for the shell (or
+  // for the presence probe) would be skipped or truncated rather than refused.
+  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir);
+  const auto destDir = ActionableDataFolder(files, ctx.app.m_szDestDir);
+  if (!dataDir || !destDir) return false;
 
-  const KindFlags present = PresentKinds(files, dataDir);
-  const std::vector<std::string> sources = KindFolderList(dataDir, present);
+  const KindFlags present = PresentKinds(files, *dataDir);
+  const std::vector<std::string> sources = KindFolderList(*dataDir, present);
   if (sources.empty()) return true;  // nothing to move; the record follows the new folder
-  const std::vector<std::string> targets = KindFolderList(destDir, present);
+  const std::vector<std::string> targets = KindFolderList(*destDir, present);
 
   // Listed now, for the check after the move: the sources are gone by then.
   std::vector<std::vector<FileEntry>> before;
@@ -122,7 +126,7 @@ bool MoveKindFolders(CommandContext& ctx) {
     before.push_back(std::move(*entries));
   }
 
-  if (!files.RunShellOperation(ShellOp::Move, sources, destDir).Succeeded()) return false;
+  if (!files.RunShellOperation(ShellOp::Move, sources, *destDir).Succeeded()) return false;
 
   // The shell has returned 0 having moved nothing (a folder onto an existing
   // one of the same name) or having copied a tree short across drives.
@@ -130,6 +134,6 @@ bool MoveKindFolders(CommandContext& ctx) {
     if (files.Exists(sources[i]) || !FilesArrived(files, before[i], targets[i]))
       return false;
 
-  files.RemoveEmptyFolder(dataDir);  // fails, as it should, when other files remain
+  files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
   return true;
 }

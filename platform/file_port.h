@@ -27,6 +27,10 @@ class IFileSystem {
   // True when the path names anything (a file counts).
   virtual bool Exists(const std::string& path) = 0;
   virtual bool IsFolder(const std::string& path) = 0;
+  // The path as the system spells it in full (GetFullPathName): "." and ".."
+  // levels resolved, device names such as CON turned into their device
+  // path. nullopt when the system gives none.
+  virtual std::optional<std::string> FullPath(const std::string& path) = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
   // Removes the folder only when it is empty.
   virtual bool RemoveEmptyFolder(const std::string& path) = 0;

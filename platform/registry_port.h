@@ -12,7 +12,11 @@ enum class RegAccess { Read, Write };
 class IRegistryKey {
  public:
   virtual ~IRegistryKey() = default;
-  // The value's data as text, whatever its type; nullopt when it is missing.
+  // The value's data as stored, read as text whatever its type, without the
+  // one NUL that ends a stored string; NULs inside it (a REG_MULTI_SZ, a
+  // string written with its NUL and more) are kept, so that its length is
+  // that of the data. TextBeforeNul gives what a program reading it as a
+  // string sees. nullopt when the value is missing or cannot be read as text.
   virtual std::optional<std::string> QueryString(const std::string& name) = 0;
   virtual bool SetString(const std::string& name, const std::string& value) = 0;
   virtual bool DeleteValue(const std::string& name) = 0;

@@ -2,20 +2,33 @@
 // Text inside the tool is UTF-8 in std::string; the Win32 layer converts at
 // the boundary. UTF-8 never puts a byte below 0x80 inside a multi-byte
 // character, so '\\' and the forbidden path characters are found byte-wise.
+//
+// The conversions are strict: an ill-formed sequence (a cut or stray byte, an
+// overlong form, an encoded surrogate, a code point above U+10FFFF; on the
+// UTF-16 side a lone surrogate) becomes U+FFFD, never the character it seems
+// to spell. An overlong "E0 81 9C" taken at face value would turn into '\'
+// after the path rules had passed it as an ordinary character.
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
 std::wstring Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::wstring_view text);
 
+// The code point at `i`, moving `i` past it; nullopt for an ill-formed
+// sequence, with `i` moved past its longest ill-formed start (at least one
+// byte), as a converter skips it.
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i);
+bool IsWellFormedUtf8(std::string_view text);
+
 // Characters as the user and Windows count them: UTF-16 code units.
 std::size_t Utf16Length(std::string_view utf8);
 
-// Byte length of the UTF-8 sequence that starts with `lead` (1 for ASCII and
-// for a stray continuation byte, so a walk always moves on).
-std::size_t Utf8SequenceLength(unsigned char lead);
+// The text that a buffer read as a C string holds: everything before the
+// first NUL.
+std::string_view TextBeforeNul(std::string_view data);
 
 std::string AsciiUpper(std::string_view text);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);

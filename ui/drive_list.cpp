@@ -3,6 +3,7 @@
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"
+#include "ui/folder_path_rules.h"
 
 const char* const kSameFolderMessage = "移動元フォルダと同じフォルダには移動できません。";
 
@@ -81,7 +82,7 @@ std::string NormalizeDestFolderText(std::string_view text) {
 }
 
 bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFolder) {
-  return EqualsIgnoreAsciiCase(registeredFolder, composedFolder);
+  return EqualsIgnoreAsciiCase(WithoutTrailingBackslash(registeredFolder), composedFolder);
 }
 
 MoveSourceCheck CheckMoveSource(IRegistry& registry, TavAppState& app, std::string_view composedFolder) {

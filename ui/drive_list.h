@@ -50,7 +50,8 @@ std::optional<std::string> ComposeDataFolder(std::string_view driveEntry, std::s
 // ("D:") made its root ("D:\").
 std::string NormalizeDestFolderText(std::string_view text);
 
-// A move onto the data set's own folder; letter case does not matter.
+// A move onto the data set's own folder: the plain forms compare (one
+// trailing '\' of the record dropped), letter case aside.
 bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFolder);
 
 enum class MoveSourceCheck { Accepted, RecordUnreadable, SameFolder };

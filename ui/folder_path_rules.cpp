@@ -57,25 +57,18 @@ int WalkFolderPath(std::string_view path, IFileSystem* files) {
 
 bool IsValidFolderName(std::string_view name) {
   if (name.empty() || IsEdgeBlank(name.front()) || IsEdgeBlank(name.back())) return false;
-  for (std::size_t i = 0; i < name.size();) {
-    const auto lead = static_cast<unsigned char>(name[i]);
-    if (lead < 0x80) {
-      if (kForbidden.find(name[i]) != std::string_view::npos) return false;
-      ++i;
-      continue;
-    }
-    // A multi-byte character must be whole: a cut one could not be handed to
-    // Windows as a name.
-    const std::size_t length = Utf8SequenceLength(lead);
-    if (length == 1 || i + length > name.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
+  // A cut or ill-formed character could not be handed to Windows as a name,
+  // and an overlong one would turn into a separator on the way.
+  if (!IsWellFormedUtf8(name)) return false;
+  return name.find_first_of(kForbidden) == std::string_view::npos;
 }
 
 int CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr); }
+
+std::string_view WithoutTrailingBackslash(std::string_view folder) {
+  if (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
+  return folder;
+}
 
 int CreateFolderPath(IFileSystem& files, std::string_view path) {
   // The whole form is checked before the disk is touched, so that a path that

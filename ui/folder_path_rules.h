@@ -31,6 +31,10 @@ bool IsValidFolderName(std::string_view name);
 // 0 or 1; the form only, never the disk.
 int CheckFolderPath(std::string_view path);
 
+// `folder` without one '\' at its end, if it has one; records written by
+// others may end that way. Nothing else is changed.
+std::string_view WithoutTrailingBackslash(std::string_view folder);
+
 // 0, 1, 2 or 3. A malformed path creates nothing. Otherwise each level that
 // is missing is created in order from the root down; a level counts as
 // present when anything of that name exists (a file too). Levels created

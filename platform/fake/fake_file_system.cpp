@@ -3,8 +3,29 @@
 #include "platform/text.h"
 
 std::string FakeFileSystem::Normalize(const std::string& path) {
-  std::string p = path;
-  while (p.size() > 3 && p.back() == '\\') p.pop_back();
+  const bool rooted = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+  if (!rooted) {
+    std::string p = path;
+    while (!p.empty() && p.back() == '\\') p.pop_back();
+    return p;
+  }
+  // As Windows resolves a path before it opens anything: empty and "."
+  // levels vanish, ".." takes the level before it away (never the root).
+  std::vector<std::string> levels;
+  std::size_t start = 3;
+  while (start <= path.size()) {
+    std::size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string level = path.substr(start, end - start);
+    if (level == "..") {
+      if (!levels.empty()) levels.pop_back();
+    } else if (!level.empty() && level != ".") {
+      levels.push_back(level);
+    }
+    start = end + 1;
+  }
+  std::string p = path.substr(0, 3);
+  for (std::size_t i = 0; i < levels.size(); ++i) p += (i ? "\\" : "") + levels[i];
   return p;
 }
 
@@ -22,6 +43,11 @@ bool FakeFileSystem::Exists(const std::string& path) { return nodes_.count(Fold(
 bool FakeFileSystem::IsFolder(const std::string& path) {
   auto it = nodes_.find(Fold(path));
   return it != nodes_.end() && it->second.folder;
+}
+
+std::optional<std::string> FakeFileSystem::FullPath(const std::string& path) {
+  const auto it = fullPaths.find(path);
+  return it == fullPaths.end() ? std::optional<std::string>(Normalize(path)) : it->second;
 }
 
 bool FakeFileSystem::CreateFolder(const std::string& path) {

@@ -1,8 +1,9 @@
 #pragma once
-// Files and folders in memory, names compared without regard to case as on
-// Windows. The shell operation really copies, moves or deletes the trees;
-// a test can replace it with `shellHook` to script a failure, an abort or a
-// "successful" call that left the work half done.
+// Files and folders in memory, names compared without regard to case and
+// paths resolved (".", "..", empty levels) as on Windows. The shell
+// operation really copies, moves or deletes the trees; a test can replace it
+// with `shellHook` to script a failure, an abort or a "successful" call that
+// left the work half done.
 #include <functional>
 #include <map>
 #include <set>
@@ -19,6 +20,9 @@ class FakeFileSystem : public IFileSystem {
  public:
   bool Exists(const std::string& path) override;
   bool IsFolder(const std::string& path) override;
+  // The path resolved as above, unless `fullPaths` says how the system would
+  // spell it (a device name, say).
+  std::optional<std::string> FullPath(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool RemoveEmptyFolder(const std::string& path) override;
   std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) override;
@@ -36,6 +40,7 @@ class FakeFileSystem : public IFileSystem {
   std::function<void(const std::string&)> onListTree;  // sees every folder listed
   std::set<std::string> refuseCreate;  // folded paths whose CreateFolder fails
   std::set<std::string> refuseList;    // folded paths of folders whose tree cannot be listed
+  std::map<std::string, std::optional<std::string>> fullPaths;  // path as given -> its full form
   std::vector<ShellCall> shellCalls;
   std::vector<std::string> createdFolders;
 

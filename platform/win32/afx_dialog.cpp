@@ -29,12 +29,12 @@ INT_PTR CDialog::DoModal() {
   // The owner is disabled before the dialog is created, as the framework
   // does: OnInitDialog may pump messages or show an unowned message box, and
   // the owner must not take clicks meanwhile.
-  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  ownerToEnable_ = owner && IsWindowEnabled(owner) ? owner : nullptr;
+  if (ownerToEnable_) EnableWindow(ownerToEnable_, FALSE);
   m_hWnd = CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId_), owner, &CDialog::DialogProc,
                               reinterpret_cast<LPARAM>(this));
   if (!m_hWnd) {
-    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    EnableOwner();
     g_active = outer_;
     return -1;
   }
@@ -54,8 +54,7 @@ INT_PTR CDialog::DoModal() {
     }
   }
 
-  // Re-enable the owner before the dialog goes, so activation returns to it.
-  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  EnableOwner();  // when the loop ended without EndDialog (a quit request)
   if (owner) SetActiveWindow(owner);
   DestroyWindow(m_hWnd);
   m_hWnd = nullptr;
@@ -66,8 +65,24 @@ INT_PTR CDialog::DoModal() {
 void CDialog::EndDialog(int result) {
   result_ = result;
   ended_ = true;
-  if (m_hWnd) ShowWindow(m_hWnd, SW_HIDE);
+  // The owner is enabled before the dialog is hidden, as the system's own
+  // EndDialog does: hiding the active window activates another one, and a
+  // still disabled owner would hand the activation to whatever other
+  // program has a window open.
+  EnableOwner();
+  if (m_hWnd) {
+    const bool wasActive = GetActiveWindow() == m_hWnd;
+    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    HWND owner = GetWindow(m_hWnd, GW_OWNER);
+    if (wasActive && owner) SetForegroundWindow(owner);
+  }
   PostMessageW(nullptr, WM_NULL, 0, 0);  // wake the modal loop
+}
+
+void CDialog::EnableOwner() {
+  if (ownerToEnable_) EnableWindow(ownerToEnable_, TRUE);
+  ownerToEnable_ = nullptr;
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) {
@@ -87,22 +102,28 @@ void CDialog::SetBigIcon(HICON icon) const {
 }
 
 void CDialog::CenterWindow() const {
-  RECT area;
+  // Over a visible owner, on the monitor it is on; without one, in the work
+  // area of the main window's monitor (the primary one when there is none).
+  // Either way the whole dialog is kept on that monitor's work area, which
+  // need not be the primary one's.
   HWND owner = GetWindow(m_hWnd, GW_OWNER);
-  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) {
-    GetWindowRect(owner, &area);
-  } else {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  }
+  const bool overOwner = owner && IsWindowVisible(owner) && !IsIconic(owner);
+  HWND main = AfxGetMainHwnd();
+  HMONITOR monitor = overOwner ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                               : MonitorFromWindow(main ? main : m_hWnd, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  const RECT work = info.rcWork;
+  RECT area = work;
+  if (overOwner) GetWindowRect(owner, &area);
+
   RECT self;
   GetWindowRect(m_hWnd, &self);
   const int width = self.right - self.left;
   const int height = self.bottom - self.top;
   int x = area.left + (area.right - area.left - width) / 2;
   int y = area.top + (area.bottom - area.top - height) / 2;
-  // Keep the whole dialog on the work area.
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   if (x + width > work.right) x = work.right - width;
   if (y + height > work.bottom) y = work.bottom - height;
   if (x < work.left) x = work.left;
@@ -119,7 +140,17 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
   } else {
     self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(window, DWLP_USER));
   }
-  return self ? self->Dispatch(message, wParam, lParam) : FALSE;
+  if (!self) return FALSE;
+  // No exception may unwind through the system's dialog code. A dialog whose
+  // initialisation failed half-way ends as if cancelled, so the command steps
+  // back or ends and acts on nothing; any other handler's work is abandoned
+  // and the dialog stays as it was.
+  try {
+    return self->Dispatch(message, wParam, lParam);
+  } catch (...) {
+    if (message == WM_INITDIALOG) self->EndDialog(IDCANCEL);
+    return FALSE;
+  }
 }
 
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

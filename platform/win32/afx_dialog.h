@@ -55,8 +55,12 @@ class CDialog {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // Enables the owner that DoModal disabled, once.
+  void EnableOwner();
+
   UINT templateId_;
   HWND owner_ = nullptr;
+  HWND ownerToEnable_ = nullptr;  // disabled by DoModal, not yet enabled again
   bool ended_ = false;
   int result_ = IDCANCEL;
   CDialog* outer_ = nullptr;

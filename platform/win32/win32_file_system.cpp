@@ -7,13 +7,33 @@
 #include "platform/win32/afx_app.h"
 #include "platform/win32/win_text.h"
 
+namespace {
+
+bool IsFolderW(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
 bool Win32FileSystem::Exists(const std::string& path) {
   return GetFileAttributesW(W(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool Win32FileSystem::IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(W(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+bool Win32FileSystem::IsFolder(const std::string& path) { return IsFolderW(W(path)); }
+
+std::optional<std::string> Win32FileSystem::FullPath(const std::string& path) {
+  const std::wstring wide = W(path);
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) return std::nullopt;
+    if (length < full.size()) {
+      full.resize(length);
+      return U8(full);
+    }
+    full.resize(length);  // the size needed, terminator included
+  }
 }
 
 bool Win32FileSystem::CreateFolder(const std::string& path) { return CreateDirectoryW(W(path).c_str(), nullptr); }
@@ -25,7 +45,11 @@ namespace {
 bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<FileEntry>& entries) {
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return false;
+  if (find == INVALID_HANDLE_VALUE) {
+    // Not every file system lists "." and "..": an empty folder on one of
+    // them finds nothing at all, which is no failure to read it.
+    return GetLastError() == ERROR_FILE_NOT_FOUND && IsFolderW(folder);
+  }
   bool ok = true;
   do {
     const std::wstring name = data.cFileName;
@@ -36,6 +60,7 @@ bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<
     entries.push_back({U8(rel), isFolder ? 0 : size, isFolder});
     if (isFolder && !Walk(folder + L"\\" + name, rel, entries)) ok = false;
   } while (FindNextFileW(find, &data));
+  if (GetLastError() != ERROR_NO_MORE_FILES) ok = false;  // the listing broke off
   FindClose(find);
   return ok;
 }

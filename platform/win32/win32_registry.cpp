@@ -24,9 +24,12 @@ class Win32RegistryKey : public IRegistryKey {
         ERROR_SUCCESS)
       return std::nullopt;
     data.resize(size / sizeof(wchar_t));
-    const auto end = data.find(L'\0');  // the stored terminator, if any, ends the text
-    if (end != std::wstring::npos) data.resize(end);
-    return U8(data);
+    if (!data.empty() && data.back() == L'\0') data.pop_back();  // the stored terminator
+    // Text with a lone surrogate has no UTF-8 form: converted, a path
+    // would name another folder than the recorded one.
+    std::string text = U8(data);
+    if (W(text) != data) return std::nullopt;
+    return text;
   }
 
   bool SetString(const std::string& name, const std::string& value) override {

@@ -6,7 +6,7 @@
 //
 // The world checks itself when it goes: every box owned by the main window
 // with the tool's caption, the dialog script and the answers used up, the busy
-// flag down and no registry key left open.
+// flag and the wait cursor down and no registry key left open.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -26,6 +26,7 @@
 #include "platform/fake/fake_profile.h"
 #include "platform/fake/fake_prompts.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_wait_cursor.h"
 #include "platform/fake/fake_wizard.h"
 #include "ui/data_list.h"
 #include "ui/drive_list.h"
@@ -87,6 +88,23 @@ inline std::string JapanesePath(char drive, std::size_t count) {
   return path;
 }
 
+// The Biology 2007 data folder on D: as a record may spell it. Only a plain
+// spelling (drive, ':', '\', valid levels separated by single '\') that the
+// system's full-path form agrees with may be acted on; one trailing '\' is
+// dropped first.
+struct RecordSpelling {
+  const char* name;
+  std::string record;
+  bool actedOn;
+  // How the system spells it in full when that is not the path resolved ("":
+  // the system gives no full path).
+  const char* systemFullPath = nullptr;
+  void Arrange(FakeFileSystem& files) const {
+    if (systemFullPath)
+      files.fullPaths[record] = *systemFullPath ? std::optional<std::string>(systemFullPath) : std::nullopt;
+  }
+};
+
 struct CommandWorld {
   CommandWorld() {
     disks.drives['D'] = {DriveType::Fixed, std::nullopt, std::uint64_t{1} << 40};
@@ -106,6 +124,7 @@ struct CommandWorld {
     EXPECT_TRUE(wizard.script.empty()) << wizard.script.size() << " scripted dialogs never ran";
     EXPECT_TRUE(prompts.answers.empty()) << prompts.answers.size() << " scripted answers never asked for";
     EXPECT_FALSE(busy) << "busy flag left set";
+    EXPECT_EQ(waitCursor.depth, 0) << "wait cursor left up";
     EXPECT_EQ(registry.openHandles, 0);
   }
   CommandWorld(const CommandWorld&) = delete;
@@ -115,6 +134,12 @@ struct CommandWorld {
     std::vector<Box> boxes;
     for (const auto& p : prompts.shown) boxes.push_back({p.text, p.flags});
     return boxes;
+  }
+  // "busy" with the busy flag and the wait cursor both up, "idle" with both down.
+  std::string BusyState() const {
+    if (busy && waitCursor.depth > 0) return "busy";
+    if (!busy && waitCursor.depth == 0) return "idle";
+    return busy ? "busy without the wait cursor" : "wait cursor without busy";
   }
   void Answer(std::initializer_list<int> answers) { prompts.answers.insert(prompts.answers.end(), answers); }
   void Expect(WizardDialog dialog, int result, std::function<void()> effect = {}) {
@@ -184,6 +209,26 @@ struct CommandWorld {
     files.AddFile(dataDir + "\\PDF\\q01.pdf", 3000);
     files.AddFile(dataDir + "\\VOICE\\v.mp3", 500);
   }
+  // Kind folders that a folder recorded in another spelling could reach: at
+  // the top level of drive D: and directly under its KR_LAB folder.
+  static constexpr const char* kBystanders[] = {"D:\\Word\\keep.doc", "D:\\PDF\\keep.pdf",
+                                                "D:\\KR_LAB\\VOICE\\keep.mp3"};
+  void PlaceBystanders() {
+    for (const char* file : kBystanders) files.AddFile(file, 7);
+  }
+  // The data set registered, its record spelled as `spelling` says, and the
+  // bystanders placed.
+  void RegisterDataSetAs(const RecordSpelling& spelling) {
+    RegisterDataSet();
+    SetRecord("Biology", "DataDir07", spelling.record);
+    PlaceBystanders();
+    spelling.Arrange(files);
+  }
+  bool BystandersIntact() const {
+    for (const char* file : kBystanders)
+      if (files.FileSize(file) != 7u) return false;
+    return true;
+  }
   std::string listLine = "Tav2007  生物";
   // Runs once the delete list or the move destination has read the record, for tests
   // that make the key fail only when the command writes or removes.
@@ -218,8 +263,34 @@ struct CommandWorld {
   HookedPrompts prompts;
   FakeWizard wizard;
   bool busy = false;
-  CommandContext ctx{app, registry, disks, files, profile, prompts, wizard, busy};
+  FakeWaitCursor waitCursor;
+  CommandContext ctx{app, registry, disks, files, profile, prompts, wizard, busy, waitCursor};
 };
+
+// The spellings, each with whether a move or a delete may act on it.
+inline const std::vector<RecordSpelling>& RecordSpellings() {
+  static const std::string data = CommandWorld::kDataDir;
+  static const std::vector<RecordSpelling> spellings = {
+      {"plain", data, true},
+      {"one trailing backslash", data + "\\", true},
+      {"another letter case", "d:\\kr_lab\\TAV2007\\testdoc_b", true},
+      {"'..' up to the drive's top level", "D:\\KR_LAB\\..", false},
+      {"'..' up to KR_LAB", "D:\\KR_LAB\\Tav2007\\..", false},
+      {"'..' and back down to the data folder", "D:\\KR_LAB\\Tav2007\\..\\Tav2007\\TestDoc_B", false},
+      {"a '.' level", "D:\\KR_LAB\\.\\Tav2007\\TestDoc_B", false},
+      {"a '.' at the end", data + "\\.", false},
+      {"the drive's top level as '.'", "D:\\.", false},
+      {"an empty level", "D:\\KR_LAB\\\\Tav2007\\TestDoc_B", false},
+      {"an empty first level", "D:\\\\KR_LAB", false},
+      {"two trailing backslashes", data + "\\\\", false},
+      {"the drive root", "D:\\", false},
+      {"forward slashes", "D:/KR_LAB/Tav2007/TestDoc_B", false},
+      {"a level ending in a dot", "D:\\KR_LAB.\\Tav2007\\TestDoc_B", false},
+      {"a device name", "D:\\KR_LAB\\CON", false, "\\\\.\\CON"},
+      {"no full path from the system", data, false, ""},
+  };
+  return spellings;
+}
 
 // For tests of one case: the world as a fixture.
 class CommandTest : public ::testing::Test, protected CommandWorld {};

@@ -40,6 +40,7 @@ class DataDirRecordsTest : public ::testing::Test {
 };
 
 TEST_F(DataDirRecordsTest, EnumerationSkipsGapsShortAndOverlongValuesAndForeignNames) {
+  Put(kBiology, "DataDir00", "D:\\a" + std::string(1, '\0') + std::string(300, 'x'));  // 305 stored: no record
   Put(kBiology, "DataDir01", "C:");                       // 2 characters: no data set
   Put(kBiology, "DataDir02", "");                         // empty
   Put(kBiology, "DataDir03", "D:\\");                     // 3 characters: counts
@@ -66,6 +67,11 @@ TEST_F(DataDirRecordsTest, TwoCharacterJapaneseValueIsNotARecord) {
   EXPECT_TRUE(EnumDataDirRecords(registry, "Biology").empty());
 }
 
+TEST_F(DataDirRecordsTest, PathCutToTwoCharactersByANulIsNotARecord) {
+  Put(kBiology, "DataDir00", std::string("C:\0", 3) + "\\KR_LAB\\Tav2000\\TestDoc_B");
+  EXPECT_TRUE(EnumDataDirRecords(registry, "Biology").empty());
+}
+
 TEST_F(DataDirRecordsTest, MissingKeyYieldsNothingAndIsNotCreated) {
   EXPECT_TRUE(EnumDataDirRecords(registry, "Chemistry").empty());
   EXPECT_EQ(ReadDataDirRecord(registry, "Chemistry", "2007"), std::nullopt);
@@ -81,6 +87,9 @@ TEST_F(DataDirRecordsTest, ReadGivesTheValueOrFailsWithinTheLengthLimit) {
   Put(kBiology, "DataDir05", "D:\\KR_LAB\\Tav2005\\TestDoc_B");
   Put(kBiology, "DataDir06", "D:\\" + std::string(257, 'x'));
   Put(kBiology, "DataDir07", "D:\\" + std::string(258, 'x'));
+  Put(kBiology, "DataDir02", "D:\\a" + std::string(1, '\0') + std::string(300, 'x'));
+  Put(kBiology, "DataDir03", "D:\\b" + std::string(1, '\0') + std::string(255, 'x'));
+  Put(kBiology, "DataDir01", std::string("C:\0", 3) + std::string(200, 'x'));
   registry.Set(RegRoot::CurrentUser, kBiology, "DataDir04", "D:\\KR_LAB\\Tav2004\\TestDoc_B");
 
   const struct {
@@ -90,7 +99,10 @@ TEST_F(DataDirRecordsTest, ReadGivesTheValueOrFailsWithinTheLengthLimit) {
       {"2005", "D:\\KR_LAB\\Tav2005\\TestDoc_B"},
       {"2006", "D:\\" + std::string(257, 'x')},
       {"2007", std::nullopt},  // longer than 260 characters
-      {"2003", std::nullopt},  // missing value
+      {"2002", std::nullopt},  // a short path, a NUL and 300 more: too long as stored
+      {"2003", "D:\\b"},      // 260 as stored: the path ends at the NUL
+      {"2001", "C:"},          // read, though too short to be listed
+      {"2000", std::nullopt},  // missing value
       {"2004", std::nullopt},  // only under the user's root
   };
   for (const auto& c : cases) {

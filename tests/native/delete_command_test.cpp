@@ -221,6 +221,27 @@ TEST(DeletePaths, KindFolderPathsOf260CharactersChangeNothing) {
   }
 }
 
+// A record spelled otherwise than plainly changes nothing: no shell call, the
+// failure message, the record kept, and the kind folders it could reach (the
+// drive's own top-level ones among them) and the data set itself intact.
+TEST(DeletePaths, OnlyAPlainlySpelledRecordIsActedOn) {
+  for (const RecordSpelling& c : RecordSpellings()) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.RegisterDataSetAs(c);
+    w.DataList(WizardDialog::DeleteList, kOk);
+    w.Answer({kYes, kNo});
+    RunDeleteCommand(w.ctx);
+    EXPECT_EQ(w.Boxes(), (std::vector<Box>{Question(kStart),
+                                           c.actedOn ? Information(kCompleted) : Warning(kInterrupted),
+                                           Question(kAnother)}));
+    EXPECT_EQ(w.files.shellCalls.size(), c.actedOn ? 1u : 0u);
+    EXPECT_EQ(w.Record("Biology", "DataDir07").has_value(), !c.actedOn);
+    EXPECT_EQ(w.files.IsFolder(kData + "\\Word"), !c.actedOn);
+    EXPECT_TRUE(w.BystandersIntact());
+  }
+}
+
 TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
   RegisterDataSet();
   SetRecord("Biology", "DataDir05", "G:\\KR_LAB\\Tav2005\\TestDoc_B");
@@ -238,17 +259,17 @@ TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
 TEST_F(DeleteCommand, BusyOnlyDuringTheDeletion) {
   std::vector<std::string> seen;
   files.shellHook = [&](ShellOp op, auto& from, auto& to) {
-    seen.push_back(busy ? "shell: busy" : "shell: idle");
+    seen.push_back("shell: " + BusyState());
     return files.DefaultShellOperation(op, from, to);
   };
   prompts.onShow = [&](const std::string&) {
-    if (busy) seen.push_back("box: busy");
+    if (BusyState() != "idle") seen.push_back("box: " + BusyState());
   };
   RegisterDataSet();
   DataList(WizardDialog::DeleteList, kOk);
   Answer({kYes, kNo});
   wizard.script.front().effect = [&, inner = wizard.script.front().effect] {
-    if (busy) seen.push_back("dialog: busy");
+    if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
     inner();
   };
   RunDeleteCommand(ctx);

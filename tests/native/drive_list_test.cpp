@@ -153,13 +153,16 @@ class MoveSource : public ::testing::Test {
   TavAppState app;
 };
 
-TEST_F(MoveSource, TheDataSetsOwnFolderIsRefusedInAnyLetterCase) {
+TEST_F(MoveSource, TheDataSetsOwnFolderIsRefusedInAnyLetterCaseAndWithATrailingBackslash) {
   const struct {
     const char* registered;
     MoveSourceCheck expected;
   } cases[] = {
       {"D:\\KR_LAB\\Tav2005\\TestDoc_B", MoveSourceCheck::SameFolder},
       {"d:\\kr_lab\\TAV2005\\testdoc_b", MoveSourceCheck::SameFolder},
+      // Plain forms compare: one trailing backslash is dropped, no more.
+      {"D:\\KR_LAB\\Tav2005\\TestDoc_B\\", MoveSourceCheck::SameFolder},
+      {"D:\\KR_LAB\\Tav2005\\TestDoc_B\\\\", MoveSourceCheck::Accepted},
       {"C:\\KR_LAB\\Tav2005\\TestDoc_B", MoveSourceCheck::Accepted},
       {"D:\\KR_LAB\\Tav2005\\TestDoc_BB", MoveSourceCheck::Accepted},
   };

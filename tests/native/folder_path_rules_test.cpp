@@ -34,6 +34,11 @@ TEST(FolderName, Rules) {
       {"\xE8\xA1", false},  // a multi-byte character cut short
       {"\xE8\xA1x", false},
       {"\xA1x", false},  // a stray continuation byte
+      {"a\xE0\x81\x9C" "b", false},  // an overlong backslash would split the name on its way to Windows
+      {"a\xC1\xBC", false},          // an overlong '|'
+      {"\xED\xA0\x80", false},       // an encoded surrogate
+      {"\xF4\x90\x80\x80", false},   // beyond U+10FFFF
+      {"\xF0\xA0\xAE\xB7", true},    // a character outside the BMP
   };
   for (const auto& c : cases) EXPECT_EQ(IsValidFolderName(c.name), c.valid) << c.name;
   for (char forbidden : std::string("\"*/:<>?\\|")) {

@@ -331,6 +331,29 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
   }
 }
 
+// A record spelled otherwise than plainly changes nothing: no shell call, the
+// failure message, the record kept, and the kind folders it could reach (the
+// drive's own top-level ones among them) and the data set itself in place.
+TEST(MovePaths, OnlyAPlainlySpelledRecordIsActedOn) {
+  for (const RecordSpelling& c : RecordSpellings()) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.RegisterDataSetAs(c);
+    w.DataList(WizardDialog::MoveList, kOk);
+    w.MoveDest(kOk);
+    w.Answer({kYes, kNo});
+    RunMoveCommand(w.ctx);
+    EXPECT_EQ(w.Boxes(), (std::vector<Box>{Question(kStart),
+                                           c.actedOn ? Information(kCompleted) : Warning(kInterrupted),
+                                           Question(kAnother)}));
+    EXPECT_EQ(w.files.shellCalls.size(), c.actedOn ? 1u : 0u);
+    EXPECT_EQ(w.Record("Biology", "DataDir07"), c.actedOn ? kNew : c.record);
+    EXPECT_EQ(w.files.IsFolder(kOld + "\\Word"), !c.actedOn);
+    EXPECT_EQ(w.files.IsFolder(kNew + "\\Word"), c.actedOn);
+    EXPECT_TRUE(w.BystandersIntact());
+  }
+}
+
 TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   RegisterDataSet();
   DataList(WizardDialog::MoveList, kOk);
@@ -345,15 +368,16 @@ TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Information(kCompleted), Question(kAnother)}));
 }
 
-TEST_F(MoveCommand, BusyOnlyDuringTheFreeSpaceQueryAndTheShellMove) {
+TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellMoveAndItsChecks) {
   std::vector<std::string> seen;
-  disks.onFreeBytes = [&] { seen.push_back(busy ? "free space: busy" : "free space: idle"); };
+  disks.onFreeBytes = [&] { seen.push_back("free space: " + BusyState()); };
   files.shellHook = [&](ShellOp op, auto& from, auto& to) {
-    seen.push_back(busy ? "shell: busy" : "shell: idle");
+    seen.push_back("shell: " + BusyState());
     return files.DefaultShellOperation(op, from, to);
   };
+  files.onListTree = [&](const std::string&) { seen.push_back("walk: " + BusyState()); };
   prompts.onShow = [&](const std::string&) {
-    if (busy) seen.push_back("box: busy");
+    if (BusyState() != "idle") seen.push_back("box: " + BusyState());
   };
   RegisterDataSet();
   DataList(WizardDialog::MoveList, kOk);
@@ -361,12 +385,16 @@ TEST_F(MoveCommand, BusyOnlyDuringTheFreeSpaceQueryAndTheShellMove) {
   Answer({kYes, kNo});
   for (auto& step : wizard.script) {
     step.effect = [&, inner = step.effect] {
-      if (busy) seen.push_back("dialog: busy");
+      if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
       inner();
     };
   }
   RunMoveCommand(ctx);
-  EXPECT_EQ(seen, (std::vector<std::string>{"free space: busy", "shell: busy"}));
+  // The three kind folders are walked to measure them, before the move and
+  // at their new place after it.
+  const std::string walk = "walk: busy";
+  EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, walk, walk, "shell: busy", walk,
+                                            walk, walk}));
 }
 
 }  // namespace

@@ -41,8 +41,17 @@ TEST(Startup, UserLevelGrantsOnlyAdminInAnyCase) {
       {std::nullopt, false},
       {std::string(33, 'A'), false},
       {"ＡＤＭＩＮ", false},
+      // Data as stored, NULs and all: the text ends at the first NUL, the
+      // length is that of the whole data.
+      {std::string("ADMIN\0", 6), true},                    // a one-string REG_MULTI_SZ
+      {std::string("admin\0", 6) + std::string(26, 'x'), true},  // 32 characters in all
+      {std::string("ADMIN\0", 6) + std::string(27, 'x'), false},
+      {std::string("ADMIN\0", 6) + std::string(40, 'x') + std::string(1, '\0'), false},
+      {std::string("\0ADMIN", 6), false},
   };
-  for (const auto& c : cases) EXPECT_EQ(UserLevelGrantsAdmin(c.value), c.expected) << c.value.value_or("<missing>");
+  for (const auto& c : cases)
+    EXPECT_EQ(UserLevelGrantsAdmin(c.value), c.expected)
+        << c.value.value_or("<missing>") << " (" << c.value.value_or("").size() << " characters)";
 }
 
 class StartupChecks : public ::testing::Test {

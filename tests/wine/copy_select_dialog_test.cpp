@@ -222,7 +222,7 @@ TEST_F(CopySelectDialog, NextWithNothingTickedWarnsAndStays) {
     EXPECT_EQ(box.text, "コピー元のフォルダが選択されていません。");
     EXPECT_EQ(GetWindow(box.window, GW_OWNER), w);
     Answer(box, IDOK);
-    Sleep(200);
+    ASSERT_TRUE(Flush(w));
     EXPECT_TRUE(IsWindowVisible(w)) << "the dialog stays";
     KindFlags none{};
     EXPECT_EQ(TavApp().m_bKind, none);
@@ -261,7 +261,7 @@ TEST_F(CopySelectDialog, EnterAndF1DoNotConfirmButAClickOnNextDoes) {
     PressKey(GetDlgItem(w, IDOK), VK_RETURN);
     HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDOK, GetDlgItem(w, IDOK), 0, {0, 0}};
     EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
-    Sleep(300);
+    ASSERT_TRUE(Flush(w));
     EXPECT_TRUE(IsWindowVisible(w));
     EXPECT_EQ(GetLastActivePopup(w), w) << "nothing was opened";
     Click(w, IDOK);

@@ -37,12 +37,12 @@ void Choose(HWND dialog, const std::string& line) {
   const int index = IndexOf(dialog, line);
   ASSERT_GE(index, 0) << line << " is not listed";
   SelectListItem(dialog, IDC_DATA_LIST, index);
-  SendMessageW(dialog, WM_NULL, 0, 0);
+  ASSERT_TRUE(Flush(dialog));
 }
 
+// Everything posted so far has been handled and left the dialog as it was.
 bool StaysOpen(HWND dialog) {
-  Sleep(300);
-  return IsWindowVisible(dialog) && GetLastActivePopup(dialog) == dialog;
+  return Flush(dialog) && IsWindowVisible(dialog) && GetLastActivePopup(dialog) == dialog;
 }
 
 const char* TitleOf(DataListVariant variant) { return DataListTextsFor(variant).title; }
@@ -301,7 +301,7 @@ TEST_F(DataListDialog, EnterEscapeDoubleClickAndF1OnlySelect) {
     PostMessageW(list, WM_LBUTTONUP, 0, at);
     PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     PostMessageW(list, WM_LBUTTONUP, 0, at);
-    SendMessageW(w, WM_NULL, 0, 0);
+    ASSERT_TRUE(Flush(w));
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1) << "the double-click selected the line";
     for (HWND target : {list, GetDlgItem(w, IDOK), GetDlgItem(w, IDCANCEL)}) {
       PressKey(target, VK_RETURN);

@@ -51,12 +51,9 @@ void ChooseDrive(HWND dialog, char letter) {
   SelectComboItem(dialog, IDC_DRIVE_LIST, index);
 }
 
-// The dialog has handled everything posted to it so far.
-void Settle(HWND dialog) { SendMessageW(dialog, WM_NULL, 0, 0); }
-
+// Everything posted so far has been handled and left the dialog as it was.
 bool StaysOpen(HWND dialog) {
-  Sleep(300);
-  return IsWindowVisible(dialog) && GetLastActivePopup(dialog) == dialog;
+  return Flush(dialog) && IsWindowVisible(dialog) && GetLastActivePopup(dialog) == dialog;
 }
 
 class DestDialog : public ::testing::Test {
@@ -242,7 +239,7 @@ TEST_F(DestDialog, NextWithoutADriveShowsTheVariantsMessageAndStays) {
     const INT_PTR result = RunDriven(dialog, TitleOf(variant), [&](HWND w) {
       // The focus elsewhere first, so that its return to the list shows.
       PostMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(w, IDCANCEL)), TRUE);
-      Settle(w);
+      ASSERT_TRUE(Flush(w));
       Click(w, IDOK);
       MessageBoxSeen box = WaitForMessageBox(GetCurrentProcessId());
       ASSERT_NE(box.window, nullptr);
@@ -351,7 +348,7 @@ TEST_F(DestDialog, EnterEscapeAndF1LeaveItOpen) {
   CCopyDestDlg dialog;
   const INT_PTR result = RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'D');  // Enter would accept this drive at once
-    Settle(w);
+    ASSERT_TRUE(Flush(w));
     for (HWND target : {GetDlgItem(w, IDC_DRIVE_LIST), GetDlgItem(w, IDOK), GetDlgItem(w, IDCANCEL)}) {
       PressKey(target, VK_RETURN);
       PressKey(target, VK_ESCAPE);

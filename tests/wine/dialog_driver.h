@@ -1,7 +1,9 @@
 #pragma once
 // Runs a dialog modally on the test's thread while a driver thread operates
-// it as a user would (clicks, keys, message boxes), through tests/support.
-// If the driver leaves the dialog open, it is closed so the test never hangs.
+// it as a user would (clicks, keys, message boxes), through tests/support,
+// and flushes it (tests/wine/dialog_flush.h) where it must know that the
+// dialog has handled what it was sent. If the driver leaves the dialog open,
+// it is closed so the test never hangs.
 #include <windows.h>
 
 #include <functional>
@@ -11,9 +13,11 @@
 
 #include "platform/win32/afx_dialog.h"
 #include "tests/support/automation.h"
+#include "tests/wine/dialog_flush.h"
 
 // Runs `dialog` modally; `driver` gets its window once it is shown.
 inline INT_PTR RunDriven(CDialog& dialog, const std::string& title, const std::function<void(HWND)>& driver) {
+  PrepareFlush();
   std::thread thread([&] {
     HWND window = automation::WaitForTopWindow(GetCurrentProcessId(), title);
     if (window) driver(window);

@@ -146,7 +146,10 @@ TEST_F(DiscWaitDialog, EnterAndF1DoNothingAndEscapeCancels) {
     PressKey(w, VK_RETURN);
     HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDOK, GetDlgItem(w, IDOK), 0, {0, 0}};
     EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
-    Sleep(CDiscWaitDlg::kDetectDelayMs + 500);
+    // A scan would have begun the moment OK was handled: button hidden, run flagged.
+    ASSERT_TRUE(Flush(w));
+    EXPECT_FALSE(dialog.m_bDetecting);
+    EXPECT_EQ(disks.passes, 0);
     EXPECT_TRUE(IsItemVisible(w, IDOK));
     EXPECT_TRUE(IsWindowVisible(w));
     EXPECT_EQ(GetLastActivePopup(w), w) << "nothing was opened";
@@ -244,10 +247,13 @@ TEST_F(DiscsForeignOnly, WarnsThenOffersOkAgain) {
       EXPECT_NE(GetDlgItem(box.window, IDOK), nullptr);
       EXPECT_EQ(GetDlgItem(box.window, IDCANCEL), nullptr) << "a plain OK box";
       EXPECT_FALSE(IsItemVisible(w, IDOK)) << "OK stays hidden while the box is up";
+      const int passesAtTheBox = disks.passes;
       Answer(box, IDOK);
       EXPECT_TRUE(WaitUntil([&] { return IsItemVisible(w, IDOK); }));
-      // The run has ended: no timer, no further scan, no second box.
-      Sleep(CDiscWaitDlg::kDetectDelayMs + 500);
+      // The run has ended: no further pass, no second box.
+      ASSERT_TRUE(Flush(w));
+      EXPECT_EQ(disks.passes, passesAtTheBox);
+      EXPECT_FALSE(dialog.m_bDetecting);
       EXPECT_FALSE(MessageBoxOpen());
       EXPECT_TRUE(IsWindowVisible(w));
     }
@@ -269,8 +275,7 @@ class DiscsNone : public DiscWaitOnDrives {
 TEST_F(DiscsNone, ScansQuietlyAndIdlyUntilCancelled) {
   const INT_PTR result = Run([&](HWND w) {
     Click(w, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsItemVisible(w, IDOK); }));
-    Sleep(CDiscWaitDlg::kDetectDelayMs + 300);  // the scan is running now
+    ASSERT_TRUE(WaitUntil([&] { return disks.passes >= 1; })) << "the scan is running now";
 
     // The cursor over the dialog is the application-starting one.
     SendMessageW(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -309,8 +314,7 @@ TEST_F(DiscsNone, AQuitRequestEndsTheScanAndIsPutBackForTheOuterLoops) {
   const DWORD dialogThread = GetCurrentThreadId();
   const INT_PTR result = Run([&](HWND w) {
     Click(w, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsItemVisible(w, IDOK); }));
-    Sleep(CDiscWaitDlg::kDetectDelayMs + 300);  // the scan is running now
+    ASSERT_TRUE(WaitUntil([&] { return disks.passes >= 1; })) << "the scan is running now";
     PostThreadMessageW(dialogThread, WM_QUIT, 7, 0);
     EXPECT_TRUE(WaitForClose(w));
   });

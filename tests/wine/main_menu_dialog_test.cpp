@@ -1,14 +1,18 @@
 // The main menu opened for real and operated by messages.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <fstream>
+#include <thread>
 
 #include "app/win32/tav_copy_tool_app.h"
+#include "catalogue/data_dir_records.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/support/automation.h"
 #include "tests/wine/dialog_driver.h"
+#include "ui/data_list.h"
 #include "ui/usage_help.h"
 #include "ui/win32/tav_copy_tool_dlg.h"
 
@@ -61,7 +65,7 @@ TEST_F(MainMenuDialog, EnterEscapeAndF1LeaveTheMenuOpen) {
     }
     HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDC_COPY, GetDlgItem(w, IDC_COPY), 0, {0, 0}};
     EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
-    Sleep(300);
+    ASSERT_TRUE(Flush(w));
     EXPECT_TRUE(IsWindowVisible(w));
     EXPECT_EQ(GetLastActivePopup(w), w) << "nothing was opened";
     Click(w, IDC_EXIT);
@@ -98,10 +102,10 @@ TEST_F(MainMenuDialog, SystemMenuOpensTheAboutBox) {
 
 TEST_F(MainMenuDialog, BusyFlagMakesTheCommandButtonsAndExitInert) {
   const INT_PTR result = Run([&](HWND w) {
-    SendMessageW(w, WM_NULL, 0, 0);
+    ASSERT_TRUE(Flush(w));
     dialog.m_bBusy = true;
     for (int id : {IDC_COPY, IDC_MOVE, IDC_DELETE, IDC_EXIT}) Click(w, id);
-    Sleep(300);
+    ASSERT_TRUE(Flush(w));
     EXPECT_TRUE(IsWindowVisible(w));
     EXPECT_EQ(GetLastActivePopup(w), w);
     dialog.m_bBusy = false;
@@ -150,6 +154,130 @@ TEST_F(MainMenuDialog, UsageHelpReportsAMissingOrUnopenableDocument) {
   DeleteFileW(Utf8ToUtf16(ini).c_str());
   DeleteFileW(payload.c_str());
   RemoveDirectoryW(Utf8ToUtf16(dir + "folder.html").c_str());
+}
+
+// Another program's window behind the main menu: a top-level window of a
+// thread of its own, which the system would activate if the main menu could
+// not take the activation back when a dialog of its own goes away.
+class OtherProgramWindow {
+ public:
+  OtherProgramWindow() {
+    HANDLE created = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, created] {
+      threadId_ = GetCurrentThreadId();
+      window_ = CreateWindowExW(0, L"Edit", L"other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                nullptr, nullptr, nullptr, nullptr);
+      SetEvent(created);
+      MSG msg;
+      while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      DestroyWindow(window_);
+    });
+    WaitForSingleObject(created, INFINITE);
+    CloseHandle(created);
+  }
+  ~OtherProgramWindow() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  HWND window() const { return window_; }
+
+ private:
+  std::thread thread_;
+  DWORD threadId_ = 0;
+  HWND window_ = nullptr;
+};
+
+// Once the menu's thread has handled what closed the dialog, the menu is the
+// foreground window.
+bool MenuIsForeground(HWND menu) { return Flush(menu) && GetForegroundWindow() == menu; }
+
+class MainMenuFocus : public MainMenuDialog {
+ protected:
+  void SetUp() override {
+    MainMenuDialog::SetUp();
+    Clean();
+    TavApp().m_bAdmin.fill(false);
+    TavApp().m_bAdmin[0] = true;  // Biology
+    CreateDirectoryW(Utf8ToUtf16(kRoot).c_str(), nullptr);
+  }
+  void TearDown() override {
+    Clean();
+    TavApp().m_bAdmin.fill(false);
+    MainMenuDialog::TearDown();
+  }
+  static void Clean() {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\KR_LAB\\Tav2007\\Biology");
+    SHFILEOPSTRUCTW remove{};
+    const std::wstring list = Utf8ToUtf16(kRoot) + L'\0';
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = list.c_str();
+    remove.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationW(&remove);
+  }
+  static constexpr const char* kRoot = "D:\\tav-focus-test";
+  OtherProgramWindow other;
+};
+
+TEST_F(MainMenuFocus, MenuIsInFrontAgainAfterEveryKindOfDialogCloses) {
+  const std::string data = std::string(kRoot) + "\\KR_LAB\\Tav2007\\TestDoc_B";
+  for (const char* level : {"\\KR_LAB", "\\KR_LAB\\Tav2007", "\\KR_LAB\\Tav2007\\TestDoc_B",
+                            "\\KR_LAB\\Tav2007\\TestDoc_B\\Word"})
+    CreateDirectoryW(Utf8ToUtf16(kRoot + std::string(level)).c_str(), nullptr);
+  Win32Registry registry;
+  ASSERT_EQ(WriteDataDirRecord(registry, "Biology", "2007", data), RecordUpdate::Done);
+  const DWORD pid = GetCurrentProcessId();
+
+  Run([&](HWND w) {
+    ASSERT_TRUE(MenuIsForeground(w)) << "shown over the other window";
+    ASSERT_TRUE(IsWindowVisible(other.window()));
+
+    {
+      SCOPED_TRACE("the About box");
+      PostMessageW(w, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+      HWND about = WaitForTopWindow(pid, "Tavコピーツールのﾊﾞｰｼﾞｮﾝ情報");
+      ASSERT_NE(about, nullptr);
+      Click(about, IDOK);
+      ASSERT_TRUE(WaitForClose(about));
+      EXPECT_TRUE(MenuIsForeground(w));
+    }
+    const char* const deleteTitle = DataListTextsFor(DataListVariant::Delete).title;
+    const struct {
+      const char* name;
+      int button;
+      const char* title;
+    } firstDialogs[] = {{"a copy's first dialog cancelled", IDC_COPY, "Tavコピーツール - データのコピー"},
+                        {"a delete's first dialog left with its back button", IDC_DELETE, deleteTitle}};
+    for (const auto& first : firstDialogs) {
+      SCOPED_TRACE(first.name);
+      Click(w, first.button);
+      HWND dialog = WaitForTopWindow(pid, first.title);
+      ASSERT_NE(dialog, nullptr);
+      Click(dialog, IDCANCEL);
+      ASSERT_TRUE(WaitForClose(dialog));
+      EXPECT_TRUE(MenuIsForeground(w));
+    }
+    {
+      SCOPED_TRACE("a delete carried out");
+      Click(w, IDC_DELETE);
+      HWND list = WaitForTopWindow(pid, deleteTitle);
+      ASSERT_NE(list, nullptr);
+      SelectListItem(list, IDC_DATA_LIST, 0);
+      Click(list, IDOK);
+      for (const auto& [text, answer] : {std::pair{"削除を開始しますか？", IDYES}, std::pair{"削除を完了しました。", IDOK},
+                                         std::pair{"別のデータを削除しますか？", IDNO}}) {
+        MessageBoxSeen box = WaitForMessageBox(pid);
+        ASSERT_EQ(box.text, text);
+        ASSERT_TRUE(Answer(box, answer));
+      }
+      EXPECT_TRUE(MenuIsForeground(w));
+      EXPECT_EQ(GetFileAttributesW(Utf8ToUtf16(data + "\\Word").c_str()), INVALID_FILE_ATTRIBUTES)
+          << "the data set was deleted";
+    }
+    Click(w, IDC_EXIT);
+  });
 }
 
 }  // namespace

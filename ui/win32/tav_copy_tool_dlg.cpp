@@ -8,6 +8,7 @@
 #include "copy/copy_command.h"
 #include "delete/delete_command.h"
 #include "move/move_command.h"
+#include "platform/win32/win32_wait_cursor.h"
 #include "res/resource.h"
 #include "ui/usage_help.h"
 #include "ui/win32/about_dlg.h"
@@ -90,7 +91,9 @@ void CTavCopyToolDlg::RunCommand(Command command) {
   if (m_bBusy) return;
   CTavCopyToolApp& app = TavApp();
   DialogWizard wizard;
-  CommandContext context{app, app.registry, app.disks, app.files, app.profile, app.prompts, wizard, m_bBusy};
+  Win32WaitCursor waitCursor;
+  CommandContext context{app, app.registry, app.disks, app.files, app.profile, app.prompts, wizard, m_bBusy,
+                         waitCursor};
   command(context);
 }
 

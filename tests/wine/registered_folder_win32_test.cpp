@@ -1,0 +1,146 @@
+// Move and delete over Wine's real files, shell and registry with records
+// that spell the data folder in other ways than the plain one: the kind
+// folders at the top level of the drive, which such a spelling could reach,
+// must survive, and so must the data set and its record.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/win32/tav_copy_tool_app.h"
+#include "catalogue/content_kinds.h"
+#include "catalogue/data_dir_records.h"
+#include "delete/delete_command.h"
+#include "move/move_command.h"
+#include "platform/fake/fake_prompts.h"
+#include "platform/fake/fake_wizard.h"
+#include "platform/text.h"
+#include "platform/win32/win32_wait_cursor.h"
+#include "ui/data_list.h"
+#include "ui/drive_list.h"
+#include "ui/folder_path_rules.h"
+
+namespace {
+
+const std::string kData = "G:\\KR_LAB\\Tav2007\\TestDoc_B";
+const std::string kDataFile = kData + "\\Word\\q01.doc";
+// What a spelling that climbs out of the data folder could reach.
+const std::vector<std::string> kBystanders = {"G:\\Word\\keep.doc", "G:\\PDF\\keep.pdf",
+                                              "G:\\KR_LAB\\VOICE\\keep.mp3", "G:\\KR_LAB\\Tav2007\\TXT\\keep.txt"};
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesW(Utf8ToUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFile(const std::string& path) {
+  for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    CreateDirectoryW(Utf8ToUtf16(path.substr(0, at)).c_str(), nullptr);
+  std::ofstream(Utf8ToUtf16(path).c_str(), std::ios::binary) << "data";
+}
+
+class RegisteredFolderSpelling : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* top : {"G:\\Word", "G:\\PDF", "G:\\KR_LAB", "D:\\KR_LAB"})
+      ASSERT_FALSE(Exists(top)) << top << " belongs to someone else; this test would remove it";
+    Clean();
+  }
+  void TearDown() override { Clean(); }
+  void Clean() {
+    TavApp().files.RunShellOperation(ShellOp::Delete, {"G:\\Word", "G:\\PDF", "G:\\KR_LAB", "D:\\KR_LAB"}, "");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\KR_LAB\\Tav2007\\Biology");
+  }
+  void Arrange(const std::string& record) {
+    for (const auto& file : kBystanders) WriteFile(file);
+    WriteFile(kDataFile);
+    ASSERT_EQ(WriteDataDirRecord(TavApp().registry, "Biology", "2007", record), RecordUpdate::Done);
+  }
+  std::vector<std::string> BystandersLost() const {
+    std::vector<std::string> lost;
+    for (const auto& file : kBystanders)
+      if (!Exists(file)) lost.push_back(file);
+    return lost;
+  }
+  // The command over the real ports; the dialogs do what they would for the
+  // Biology 2007 line (and the move's destination on D:), the boxes answer
+  // "はい" to the start and "いいえ" to another one.
+  std::vector<std::string> Run(bool move) {
+    CTavCopyToolApp& app = TavApp();
+    FakePrompts prompts;
+    prompts.answers = {IDYES, IDNO};
+    FakeWizard wizard;
+    const std::string line = "Tav2007  生物";
+    if (move) {
+      wizard.script.push_back({WizardDialog::MoveList, IDOK, [&] { ApplyChosenLine(line, app); }});
+      wizard.script.push_back({WizardDialog::MoveDest, IDOK, [&] {
+                                 const std::string composed = DataFolder('D', "2007", "B");
+                                 ASSERT_EQ(CheckMoveSource(app.registry, app, composed), MoveSourceCheck::Accepted);
+                                 ASSERT_EQ(CreateFolderPath(app.files, composed), folder_result::kOk);
+                                 app.m_szDestDir = composed;
+                               }});
+    } else {
+      wizard.script.push_back({WizardDialog::DeleteList, IDOK, [&] {
+                                 ASSERT_TRUE(ConfirmChosenLine(app.registry, DataListVariant::Delete, line, app));
+                               }});
+    }
+    bool busy = false;
+    Win32WaitCursor waitCursor;
+    CommandContext context{app, app.registry, app.disks, app.files, app.profile, prompts, wizard, busy, waitCursor};
+    if (move)
+      RunMoveCommand(context);
+    else
+      RunDeleteCommand(context);
+    EXPECT_TRUE(wizard.script.empty());
+    return prompts.Texts();
+  }
+};
+
+TEST_F(RegisteredFolderSpelling, OtherSpellingsChangeNothingOnDisk) {
+  const char* const spellings[] = {
+      "G:\\KR_LAB\\..",                          // the drive's own top level
+      "G:\\KR_LAB\\Tav2007\\..",                 // KR_LAB
+      "G:\\KR_LAB\\.\\Tav2007\\..\\Tav2007",     // the year folder, roundabout
+      "G:\\KR_LAB\\.\\Tav2007\\TestDoc_B",       // the data folder itself, with a "." level
+      "G:\\\\KR_LAB\\Tav2007\\TestDoc_B",        // an empty level
+      "G:\\KR_LAB\\Tav2007\\TestDoc_B\\\\",      // two trailing backslashes
+      "G:\\KR_LAB\\CON",                         // a device to the system
+  };
+  for (const char* spelling : spellings) {
+    for (bool move : {false, true}) {
+      SCOPED_TRACE(std::string(move ? "move " : "delete ") + spelling);
+      Arrange(spelling);
+      const std::vector<std::string> boxes = Run(move);
+      ASSERT_EQ(boxes.size(), 3u);
+      EXPECT_EQ(boxes[1], move ? "移動を中断しました。" : "削除を中断しました。");
+      EXPECT_EQ(BystandersLost(), std::vector<std::string>{});
+      EXPECT_TRUE(Exists(kDataFile)) << "the data set stays where it is";
+      EXPECT_FALSE(Exists("D:\\KR_LAB\\Tav2007\\TestDoc_B\\Word")) << "nothing arrived on D:";
+      EXPECT_FALSE(Exists("D:\\KR_LAB\\Tav2007\\TestDoc_B\\PDF")) << "nothing arrived on D:";
+      EXPECT_EQ(ReadDataDirRecord(TavApp().registry, "Biology", "2007"), std::optional<std::string>(spelling))
+          << "the record is kept";
+      Clean();
+    }
+  }
+}
+
+// One trailing backslash is how others may have written a record: the data
+// set goes, and only it.
+TEST_F(RegisteredFolderSpelling, OneTrailingBackslashIsThePlainFolder) {
+  for (bool move : {false, true}) {
+    SCOPED_TRACE(move ? "move" : "delete");
+    Arrange(kData + "\\");
+    const std::vector<std::string> boxes = Run(move);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1], move ? "移動を完了しました。" : "削除を完了しました。");
+    EXPECT_EQ(BystandersLost(), std::vector<std::string>{});
+    EXPECT_FALSE(Exists(kData + "\\Word"));
+    EXPECT_EQ(Exists("D:\\KR_LAB\\Tav2007\\TestDoc_B\\Word\\q01.doc"), move);
+    EXPECT_EQ(ReadDataDirRecord(TavApp().registry, "Biology", "2007"),
+              move ? std::optional<std::string>(DataFolder('D', "2007", "B")) : std::nullopt);
+    Clean();
+  }
+}
+
+}  // namespace
