@@ -17,8 +17,13 @@ target_compile_options(tav_win32 PRIVATE ${TAV_WARNINGS})
 configure_file(${CMAKE_SOURCE_DIR}/res/tav_version.h.in ${CMAKE_BINARY_DIR}/generated/tav_version.h @ONLY)
 add_library(tav_resources OBJECT ${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc)
 target_include_directories(tav_resources PRIVATE ${CMAKE_BINARY_DIR}/generated)
+# windres reports no dependencies: every template, header, icon and the
+# manifest in res/ is one, so a new template rebuilds the resources too.
+file(GLOB TAV_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
+     ${CMAKE_SOURCE_DIR}/res/*.ico ${CMAKE_SOURCE_DIR}/res/*.manifest)
+list(REMOVE_ITEM TAV_RESOURCE_INPUTS ${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/TavCopyTool.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/disc_wait.rc;${CMAKE_SOURCE_DIR}/res/copy_select.rc;${CMAKE_SOURCE_DIR}/res/dest.rc;${CMAKE_SOURCE_DIR}/res/data_list.rc;${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico;${CMAKE_SOURCE_DIR}/res/TavCopyTool.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_BINARY_DIR}/generated/tav_version.h")
+  OBJECT_DEPENDS "${TAV_RESOURCE_INPUTS};${CMAKE_BINARY_DIR}/generated/tav_version.h")
 
 add_executable(TavCopyTool WIN32 ${TAV_WIN_MAIN} ${TAV_LOAD_CONFIG} $<TARGET_OBJECTS:tav_resources>)
 target_link_libraries(TavCopyTool PRIVATE tav_win32)

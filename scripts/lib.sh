@@ -39,13 +39,17 @@ build_release() {
 }
 
 run_wine_tests() {
-  if [ -f "$BUILD_ROOT/win/CTestTestfile.cmake" ]; then
-    local rc=0
-    xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure || rc=$?
-    to_png "$BUILD_ROOT/win/screenshots"
-    echo "End-to-end screenshots: $BUILD_ROOT/win/screenshots"
-    return $rc
+  # A tree that was never configured has no tests to run: that is a failure,
+  # not a pass.
+  if [ ! -f "$BUILD_ROOT/win/CTestTestfile.cmake" ]; then
+    echo "No Windows tree in $BUILD_ROOT/win: build it first (build_windows)." >&2
+    return 1
   fi
+  local rc=0
+  xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir "$BUILD_ROOT/win" --output-on-failure "$@" || rc=$?
+  to_png "$BUILD_ROOT/win/screenshots"
+  echo "End-to-end screenshots: $BUILD_ROOT/win/screenshots"
+  return $rc
 }
 
 # Screenshots are saved as BMP under Wine; turn them into PNG files.

@@ -23,17 +23,17 @@ cp "$BUILD_ROOT/win/TavCopyTool.exe" "$BUILD_ROOT/win/TavCopyTool.INI" "$BUILD_R
 # a foreign disc). The INI stays as shipped: the tool measures the disc.
 scripts/make-demo-disc.sh "$prefix/drives/e" TAV07B_S >/dev/null
 rm -f "$prefix/dosdevices/f:"
-wine reg delete 'HKLM\Software\Wine\Drives' /v f: /f >/dev/null 2>&1 || true
+"$TAV_WINE" reg delete 'HKLM\Software\Wine\Drives' /v f: /f >/dev/null 2>&1 || true
 wineserver -k 2>/dev/null || true  # the mount manager reads drives and labels at start
 # The product's installer would have written these: administrator rights on
 # Biology, English and Earth for the demo user.
 for subject in Biology English Earth; do
-  wine reg add "HKCU\\Software\\KR_LAB\\Tav2007\\$subject" /v UserLevel /d ADMIN /f >/dev/null
+  "$TAV_WINE" reg add "HKCU\\Software\\KR_LAB\\Tav2007\\$subject" /v UserLevel /d ADMIN /f >/dev/null
 done
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "Starting TavCopyTool in your display (prefix: $prefix)"
-  exec wine 'C:\TavCopyTool\TavCopyTool.exe'
+  exec "$TAV_WINE" 'C:\TavCopyTool\TavCopyTool.exe'
 fi
 
 shots="$demo/screenshots"

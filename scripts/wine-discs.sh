@@ -4,6 +4,8 @@
 # labels once, when it starts, so the wineserver is stopped after the drives
 # are set, and again after they are put back as wine-prefix.sh leaves them
 # (E: and F: CD-ROM drives without a label).
+# This table is the one description of the sets: the program sees the set's
+# name in TAV_DISC_SET, and its tests of a set skip in any other run.
 # Usage: wine-discs.sh PREFIX CONFIGURATION PROGRAM [ARGS...]
 #   product               E: TAV07B_S (a whole disc)     F: no drive
 #   foreign-then-product  E: DATA_DISC                   F: tav07e_e
@@ -23,7 +25,7 @@ source "$here/wine-env.sh" "$prefix"
 # A letter that is no drive at all.
 no_drive() {
   rm -f "$WINEPREFIX/dosdevices/$1:"
-  wine reg delete 'HKLM\Software\Wine\Drives' /v "$1:" /f >/dev/null 2>&1 || true
+  "$TAV_WINE" reg delete 'HKLM\Software\Wine\Drives' /v "$1:" /f >/dev/null 2>&1 || true
 }
 
 small_drive() {
@@ -58,4 +60,4 @@ case "$configuration" in
 esac
 trap restore EXIT
 wineserver -k 2>/dev/null || true
-"$here/wine-run.sh" "$prefix" "$@"
+TAV_DISC_SET=$configuration "$here/wine-run.sh" "$prefix" "$@"

@@ -8,9 +8,14 @@ export WINEARCH=win64
 export LC_ALL=ja_JP.UTF-8
 # No Mono or Gecko installer questions at prefix creation.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-if ! wine --version >/dev/null 2>&1 || ! command -v wine >/dev/null; then
-  wine() { /usr/lib/wine/wine64 "$@"; }
+# The Wine loader, as a path every script can run, `exec` included: with
+# wine32 absent, /usr/bin/wine may fail where wine64 itself runs.
+if command -v wine >/dev/null && wine --version >/dev/null 2>&1; then
+  TAV_WINE=$(command -v wine)
+else
+  TAV_WINE=/usr/lib/wine/wine64
 fi
+export TAV_WINE
 
 # tav_drive LETTER fixed|cdrom [LABEL]: the drive is a folder under the prefix;
 # a CD-ROM's volume label is the text of .windows-label in its root. Wine's
@@ -21,9 +26,9 @@ tav_drive() {
   mkdir -p "$folder"
   ln -sfn "$folder" "$WINEPREFIX/dosdevices/$letter:"
   if [ "$type" = cdrom ]; then
-    wine reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null
+    "$TAV_WINE" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d cdrom /f >/dev/null
   else
-    wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
+    "$TAV_WINE" reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
   fi
   if [ -n "$label" ]; then printf '%s' "$label" > "$folder/.windows-label"; else rm -f "$folder/.windows-label"; fi
 }

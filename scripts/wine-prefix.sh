@@ -13,7 +13,7 @@ version=2
 if [ "$(cat "$prefix/.tav-ready" 2>/dev/null)" != "$version" ]; then
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  wine wineboot -i >/dev/null 2>&1
+  "$TAV_WINE" wineboot -i >/dev/null 2>&1
   wineserver -w
   # Imported from a UTF-16 .reg file: command-line arguments cannot carry the
   # full-width font names (glibc has no ja_JP.UTF-8 locale for Wine to decode them).
@@ -41,7 +41,7 @@ Windows Registry Editor Version 5.00
 [HKEY_CLASSES_ROOT\.html]
 @="htmlfile"
 REG
-  wine regedit /S "$(tav_winpath "$settings")"
+  "$TAV_WINE" regedit /S "$(tav_winpath "$settings")"
   rm -f "$settings"
   wineserver -w
   echo "$version" > "$prefix/.tav-ready"

@@ -16,4 +16,4 @@ for a in "$@"; do
   esac
 done
 export TAV_WINEPREFIX_UNIX=$WINEPREFIX
-exec wine "$program" "${args[@]}"
+exec "$TAV_WINE" "$program" "${args[@]}"

@@ -15,9 +15,9 @@ using namespace e2e;
 
 class DiscRun : public ::testing::Test {
  protected:
-  // `cdrom` is what the first CD-ROM drive must hold, e.g. "E:TAV07B_S".
-  void Prepare(const std::string& cdrom, const std::string& section, char code) {
-    if (FirstCdRomLabel() != cdrom) GTEST_SKIP() << "needs the disc set with " << cdrom;
+  // `discSet` names the set of scripts/wine-discs.sh the test needs.
+  void Prepare(const std::string& discSet, const std::string& section, char code) {
+    if (CurrentDiscSet() != discSet) GTEST_SKIP() << "needs the disc set " << discSet;
     ResetRegistry();
     CleanDataDrives();
     InstallTool("[HELP]\r\nFILE=TavCopyTool.html\r\n" + SizeSection("E:\\", section, code));
@@ -32,7 +32,7 @@ const std::string kBiologyOnG = "G:\\KR_LAB\\Tav2007\\TestDoc_B";
 const std::string kBiologyOnD = "D:\\KR_LAB\\Tav2007\\TestDoc_B";
 
 TEST_F(DiscRun, BiologyCopiedMovedAndDeleted) {
-  Prepare("E:TAV07B_S", "Tav2007B", 'B');
+  Prepare("product", "Tav2007B", 'B');
   GrantUserLevel("Biology");
   ToolProcess tool;
   const DWORD pid = tool.pid();
@@ -97,7 +97,7 @@ TEST_F(DiscRun, BiologyCopiedMovedAndDeleted) {
 }
 
 TEST_F(DiscRun, DiscOfASubjectWithoutRightsIsRefused) {
-  Prepare("E:TAV07B_S", "Tav2007B", 'B');
+  Prepare("product", "Tav2007B", 'B');
   GrantUserLevel("Earth");
   ToolProcess tool;
   HWND menu = tool.WaitForMainMenu();
@@ -117,7 +117,7 @@ TEST_F(DiscRun, DiscOfASubjectWithoutRightsIsRefused) {
 }
 
 TEST_F(DiscRun, EarthRecordedMovedAndDeletedWithItsGeneralTwin) {
-  Prepare("E:TAV07T_S", "Tav2007T", 'T');
+  Prepare("earth", "Tav2007T", 'T');
   GrantUserLevel("Earth");
   ToolProcess tool;
   const DWORD pid = tool.pid();
@@ -147,7 +147,7 @@ TEST_F(DiscRun, EarthRecordedMovedAndDeletedWithItsGeneralTwin) {
 }
 
 TEST_F(DiscRun, AliasDiscIsCopiedAsWorldHistory2002AndItsVer2OfferRefusesItself) {
-  Prepare("E:020626_0403", "Tav2002W", 'W');
+  Prepare("alias", "Tav2002W", 'W');
   GrantUserLevel("WorldHistory");
   ToolProcess tool;
   const DWORD pid = tool.pid();
@@ -170,7 +170,7 @@ TEST_F(DiscRun, AliasDiscIsCopiedAsWorldHistory2002AndItsVer2OfferRefusesItself)
 }
 
 TEST_F(DiscRun, CopyOntoADriveThatFillsUpIsReportedAndNotRegistered) {
-  Prepare("E:TAV07B_S", "Tav2007B", 'B');
+  Prepare("full-drive", "Tav2007B", 'B');
   if (GetDriveTypeW(L"H:\\") != DRIVE_FIXED) GTEST_SKIP() << "needs the small drive H:";
   // The size table claims the kinds fit; the small drive cannot hold them.
   InstallTool("[Tav2007B]\r\nWord=1000\r\nPDF=1000\r\n");

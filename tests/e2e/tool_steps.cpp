@@ -251,15 +251,4 @@ std::map<std::string, std::string> MeasuredKinds(const std::string& cdRoot, char
   return kinds;
 }
 
-std::string FirstCdRomLabel() {
-  for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    const std::wstring root = {static_cast<wchar_t>(letter), L':', L'\\'};
-    if (GetDriveTypeW(root.c_str()) != DRIVE_CDROM) continue;
-    wchar_t label[MAX_PATH + 1] = {};
-    GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
-    return std::string(1, letter) + ":" + Utf16ToUtf8(label);
-  }
-  return "";
-}
-
 }  // namespace e2e

@@ -73,7 +73,4 @@ std::string SizeSection(const std::string& cdRoot, const std::string& section, c
 // every kind folder that holds files, with its total in whole megabytes.
 std::map<std::string, std::string> MeasuredKinds(const std::string& cdRoot, char code);
 
-// The first CD-ROM drive and its label, as this Wine session reports them.
-std::string FirstCdRomLabel();
-
 }  // namespace e2e

@@ -206,4 +206,12 @@ bool SaveScreenshot(const std::string& path) {
   return ok;
 }
 
+std::string CurrentDiscSet() {
+  const DWORD length = GetEnvironmentVariableW(L"TAV_DISC_SET", nullptr, 0);
+  if (length == 0) return "";
+  std::wstring value(length, L'\0');
+  value.resize(GetEnvironmentVariableW(L"TAV_DISC_SET", value.data(), length));
+  return Utf16ToUtf8(value);
+}
+
 }  // namespace automation

@@ -52,6 +52,11 @@ MessageBoxSeen WaitForMessageBox(DWORD pid, DWORD timeoutMs = kDefaultTimeoutMs)
 // Presses IDOK / IDYES / IDNO / IDCANCEL of the box and waits for it to go.
 bool Answer(const MessageBoxSeen& box, int buttonId);
 
+// The disc set scripts/wine-discs.sh put into the drives for this run
+// ("product", "earth", ...), or "" outside such a run. What each set holds is
+// described there alone.
+std::string CurrentDiscSet();
+
 // Saves the whole screen (Wine's virtual desktop) as a BMP file.
 bool SaveScreenshot(const std::string& path);
 
