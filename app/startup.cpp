@@ -30,7 +30,7 @@ bool UserLevelGrantsAdmin(const std::optional<std::string>& userLevel) {
 }
 
 std::string UserLevelKeyPath(const char* subjectKeyName) {
-  return std::string("Software\\KR_LAB\\Tav2007\\") + subjectKeyName;
+  return SubjectKeyPath(subjectKeyName);
 }
 
 std::array<bool, kSubjectCount> ScanAdminRights(IRegistry& registry) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "platform/prompt_port.h"
 #include "platform/registry_port.h"
 

@@ -48,17 +48,6 @@ std::vector<std::string> KindFolderList(std::string_view baseFolder, const KindF
   return list;
 }
 
-std::wstring ToShellList(const std::vector<std::string>& paths) {
-  std::wstring list;
-  for (const auto& path : paths) {
-    if (path.empty()) continue;
-    list += Utf8ToUtf16(path);
-    list.push_back(L'\0');
-  }
-  list.push_back(L'\0');
-  return list;
-}
-
 bool IsKindFolderPresent(IFileSystem& files, std::string_view dataFolder, ContentKind kind) {
   return files.IsFolder(KindFolderPath(dataFolder, kind));
 }

@@ -8,11 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
 #include "platform/file_port.h"
 
 // Processing order: sizes, check boxes, sums, m_bKind and every shell list
 // walk the kinds in this order, never in the dialog's row order.
+inline constexpr int kKindCount = 7;
+
 enum class ContentKind { Ichitaro, Word, PDF, TIF, TXT, TXT0, VOICE };
 
 struct ContentKindInfo {
@@ -54,11 +55,6 @@ std::string KindFolderPath(std::string_view baseFolder, ContentKind kind);
 // Full paths of the included kinds' folders under `baseFolder`, in kind order.
 // An empty base folder gives an empty list, never bare kind names.
 std::vector<std::string> KindFolderList(std::string_view baseFolder, const KindFlags& included);
-
-// The shell's list form: each path followed by one NUL, then one more NUL, so
-// the buffer (whose own terminator follows) ends in at least two NULs. An
-// empty path is left out: it would end the list early in the shell's eyes.
-std::wstring ToShellList(const std::vector<std::string>& paths);
 
 // A kind is present in a data folder when its kind folder exists as a folder;
 // a file of the kind's name does not count.

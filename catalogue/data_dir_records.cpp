@@ -1,5 +1,6 @@
 #include "catalogue/data_dir_records.h"
 
+#include "catalogue/subject_catalogue.h"
 #include "platform/text.h"
 
 const char* const kRegistryReadFailedMessage = "レジストリにアクセスできません。";
@@ -47,7 +48,7 @@ bool RemoveRecord(IRegistry& registry, std::string_view keyName, const std::stri
 }  // namespace
 
 std::string DataDirKeyPath(std::string_view subjectKey) {
-  return "SOFTWARE\\KR_LAB\\Tav2007\\" + std::string(subjectKey);
+  return SubjectKeyPath(subjectKey);
 }
 
 std::string DataDirValueName(std::string_view year) {

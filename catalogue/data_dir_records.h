@@ -15,11 +15,12 @@
 #include <vector>
 
 #include "platform/registry_port.h"
+#include "platform/windows_path.h"
 
 // A value whose data as stored is longer than this (in characters) is no
 // record: the product reads records into a 261-byte buffer, so it could never
 // use such a path. The path itself is the data's text up to its first NUL.
-inline constexpr std::size_t kMaxDataDirChars = 260;
+inline constexpr std::size_t kMaxDataDirChars = kMaxPathChars;
 
 // "SOFTWARE\KR_LAB\Tav2007\" + the subject key name, under HKEY_LOCAL_MACHINE.
 std::string DataDirKeyPath(std::string_view subjectKey);

@@ -3,17 +3,17 @@
 #include <cstdio>
 
 const std::array<SubjectInfo, kSubjectCount> kSubjects = {{
-    {'B', "Biology", "生物", "Tav%04d  生物"},
-    {'C', "Chemistry", "化学", "Tav%04d  化学"},
-    {'E', "English", "英語", "Tav%04d  英語"},
-    {'G', "Geography", "地理", "Tav%04d  地理"},
-    {'H', "History", "日本史", "Tav%04d  日本史"},
-    {'J', "Japanese", "国語", "Tav%04d  国語"},
-    {'M', "Mathematics", "数学", "Tav%04d  数学"},
-    {'P', "Physics", "物理", "Tav%04d  物理"},
-    {'V', "ciVics", "公民", "Tav%04d  公民"},
-    {'W', "WorldHistory", "世界史", "Tav%04d  世界史"},
-    {'T', "Earth", "地学・総合", "Tav%04d  地学・総合"},
+    {'B', "Biology", "生物"},
+    {'C', "Chemistry", "化学"},
+    {'E', "English", "英語"},
+    {'G', "Geography", "地理"},
+    {'H', "History", "日本史"},
+    {'J', "Japanese", "国語"},
+    {'M', "Mathematics", "数学"},
+    {'P', "Physics", "物理"},
+    {'V', "ciVics", "公民"},
+    {'W', "WorldHistory", "世界史"},
+    {'T', "Earth", "地学・総合"},
 }};
 
 const SubjectInfo* FindSubjectByCode(char code) {
@@ -26,6 +26,10 @@ const SubjectInfo* FindSubjectByDisplayName(std::string_view name) {
   for (const auto& s : kSubjects)
     if (name == s.displayName) return &s;
   return nullptr;
+}
+
+std::string SubjectKeyPath(std::string_view subjectKey) {
+  return "SOFTWARE\\KR_LAB\\Tav2007\\" + std::string(subjectKey);
 }
 
 int SubjectIndex(const SubjectInfo& subject) { return static_cast<int>(&subject - kSubjects.data()); }

@@ -5,16 +5,20 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
+
+inline constexpr int kSubjectCount = 11;
 
 struct SubjectInfo {
   char code;                // upper-case code letter of labels and data folders
   const char* keyName;      // registry key name, exact case ("ciVics")
   const char* displayName;  // Japanese name
-  const char* listFormat;   // "Tav%04d  " + displayName
 };
 
 extern const std::array<SubjectInfo, kSubjectCount> kSubjects;
+
+// "SOFTWARE\KR_LAB\Tav2007\" + a subject's key name: the same path under
+// HKEY_CURRENT_USER (user level) and HKEY_LOCAL_MACHINE (data records).
+std::string SubjectKeyPath(std::string_view subjectKey);
 
 const SubjectInfo* FindSubjectByCode(char code);
 // Exact byte equality with a catalogue display name; edition names find nothing.

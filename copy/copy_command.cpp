@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "app/command_support.h"
+#include "command/command_prompts.h"
+#include "command/tree_checks.h"
+#include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "catalogue/subject_catalogue.h"
-#include "copy/content_size.h"
-#include "copy/disc_label.h"
+#include "copy/content_selection.h"
+#include "copy/disc_detection.h"
 #include "platform/text.h"
 
 namespace {

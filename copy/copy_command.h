@@ -4,7 +4,7 @@
 // free-space check, confirmation, one shell copy of the chosen kind folders,
 // the data folder's record, the offer to copy a Ver2.0 disc into the same
 // folder, and the offer of another disc.
-#include "app/command_context.h"
+#include "command/command_context.h"
 
 void RunCopyCommand(CommandContext& ctx);
 

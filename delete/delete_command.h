@@ -2,7 +2,7 @@
 // The delete command behind "コピー済みデータの削除": a registered data set is
 // chosen, its kind folders are deleted with one shell call, the data folder is
 // removed when left empty, and the record is removed.
-#include "app/command_context.h"
+#include "command/command_context.h"
 
 void RunDeleteCommand(CommandContext& ctx);
 

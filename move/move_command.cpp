@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/command_support.h"
+#include "command/command_prompts.h"
+#include "command/tree_checks.h"
+#include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"

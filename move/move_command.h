@@ -3,7 +3,7 @@
 // new drive are chosen, the free space is checked when the drive changes, the
 // kind folders are moved with one shell call, the old data folder is removed
 // when left empty, and the record is rewritten to the new folder.
-#include "app/command_context.h"
+#include "command/command_context.h"
 
 void RunMoveCommand(CommandContext& ctx);
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "platform/registry_port.h"
 
 enum class DataListVariant { Move, Delete };

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "catalogue/content_kinds.h"
 #include "platform/text.h"
 
 const char* const kFolderMissingQuestionFormat = "%s は存在しません。作成しますか？";
@@ -14,7 +15,6 @@ constexpr std::string_view kForbidden = "\"*/:<>?\\|";
 
 bool IsEdgeBlank(char c) { return c == '\t' || c == ' ' || c == '.'; }
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Puts `path` in place of the one "%s" of a message format.
 std::string WithPath(const char* format, std::string_view path) {
@@ -28,8 +28,7 @@ std::string WithPath(const char* format, std::string_view path) {
 // the form only; otherwise it creates the levels as it goes.
 int WalkFolderPath(std::string_view path, IFileSystem* files) {
   using namespace folder_result;
-  if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != ':' || path[2] != '\\') return kMalformed;
-  if (Utf16Length(path) > kMaxFolderPathChars) return kMalformed;
+  if (!IsDriveRootedPath(path) || !FitsShellPath(path)) return kMalformed;
   if (path.size() == 3) return !files || files->Exists(std::string(path)) ? kOk : kNotCreated;
 
   // UTF-8 never puts a byte below 0x80 inside a multi-byte character, so the
@@ -95,3 +94,21 @@ int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view p
   const int created = CreateFolderPath(files, path);
   return created == kOk ? kOk : report(created);
 }
+
+bool IsDataFolderPath(std::string_view path) { return IsDriveRootedPath(path) && path.size() > 3; }
+
+std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered) {
+  const std::string plain(WithoutTrailingBackslash(registered));
+  if (!IsDataFolderPath(plain) || CheckFolderPath(plain) != folder_result::kOk) return std::nullopt;
+  const auto full = files.FullPath(plain);
+  if (!full || !EqualsIgnoreAsciiCase(*full, plain)) return std::nullopt;
+  if (!KindFolderPathsFit(plain)) return std::nullopt;
+  return plain;
+}
+
+bool KindFolderPathsFit(std::string_view folder) {
+  for (const auto& info : kContentKinds)
+    if (!FitsShellPath(KindFolderPath(folder, info.kind))) return false;
+  return true;
+}
+

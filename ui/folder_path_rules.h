@@ -7,9 +7,12 @@
 // followed by valid folder names separated by single '\', with no '\' at the
 // end, and at most kMaxFolderPathChars characters.
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/file_port.h"
+#include "platform/windows_path.h"
 #include "platform/prompt_port.h"
 
 namespace folder_result {
@@ -19,10 +22,6 @@ inline constexpr int kMalformed = 1;    // not a well-formed folder path
 inline constexpr int kNotCreated = 2;   // a level could not be created, or the root is missing
 inline constexpr int kAppeared = 3;     // the full path existed when its last level was due
 }  // namespace folder_result
-
-// Paths must fit the product's 260-byte buffers with their terminator; the
-// shell also overflows on longer ones.
-inline constexpr std::size_t kMaxFolderPathChars = 259;
 
 // Not empty, no tab, space or '.' at either end, none of  " * / : < > ? \ |
 // and well-formed UTF-8. Control characters and Japanese text are allowed.
@@ -45,6 +44,26 @@ int CreateFolderPath(IFileSystem& files, std::string_view path);
 // 1, 2 or 3 after telling the user why. Its boxes have no owner and are
 // task-modal.
 int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path);
+
+// A data folder lies below a drive root: "X:\" followed by at least one
+// character. A bare root is no data folder; its kind folders would be the
+// drive's own top-level folders.
+bool IsDataFolderPath(std::string_view path);
+
+// A registered data folder as a move or a delete may act on it, or nullopt.
+// One trailing '\' after the last level is dropped first (others may have
+// written records that way); what remains must be in plain form, a drive
+// letter, ':', '\' and one or more valid folder names separated by single
+// '\', the same path (letter case aside) as the system's full-path form of
+// it, and short enough for every kind folder path to fit the shell. A
+// spelling with "." or ".." levels, empty levels or a device name would
+// otherwise join the kind names to another folder, a drive's top level
+// among them.
+std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered);
+
+// Every one of the seven kind folder paths under `folder` fits the shell.
+bool KindFolderPathsFit(std::string_view folder);
+
 
 extern const char* const kFolderMissingQuestionFormat;  // "%s は存在しません。作成しますか？"
 extern const char* const kFolderMalformedMessage;       // "正しいフォルダを入力してください。"

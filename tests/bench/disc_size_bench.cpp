@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "copy/content_size.h"
+#include "copy/content_selection.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile.h"
 

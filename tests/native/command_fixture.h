@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "app/command_context.h"
+#include "command/command_context.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "catalogue/subject_catalogue.h"
-#include "copy/disc_label.h"
+#include "copy/disc_detection.h"
 #include "platform/fake/fake_disks.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_profile.h"
@@ -29,7 +29,7 @@
 #include "platform/fake/fake_wait_cursor.h"
 #include "platform/fake/fake_wizard.h"
 #include "ui/data_list.h"
-#include "ui/drive_list.h"
+#include "ui/destination.h"
 
 // A message box as the user sees it: its text and its kind.
 struct Box {

@@ -1,4 +1,5 @@
 #include "catalogue/content_kinds.h"
+#include "platform/windows_path.h"
 
 #include <gtest/gtest.h>
 

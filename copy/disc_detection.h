@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "catalogue/subject_catalogue.h"
 #include "platform/disk_port.h"
 

@@ -1,9 +1,10 @@
-#include "copy/content_size.h"
+#include "copy/content_selection.h"
 
 #include <limits>
 
-#include "app/command_support.h"
-#include "ui/drive_list.h"
+#include "command/tree_checks.h"
+#include "platform/windows_path.h"
+#include "ui/destination.h"
 
 const char* const kNoKindChosenMessage = "コピー元のフォルダが選択されていません。";
 

@@ -3,7 +3,7 @@
 // menu's busy flag (TRUE around free-space queries, tree walks and shell
 // operations, so re-entry through nested message loops finds the buttons
 // inert) and the wait cursor shown meanwhile.
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "platform/disk_port.h"
 #include "platform/file_port.h"
 #include "platform/profile_port.h"

@@ -1,4 +1,4 @@
-#include "copy/disc_label.h"
+#include "copy/disc_detection.h"
 
 #include "platform/text.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "platform/disk_port.h"
 #include "platform/registry_port.h"
 

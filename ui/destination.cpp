@@ -1,8 +1,9 @@
-#include "ui/drive_list.h"
+#include "ui/destination.h"
 
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"
+#include "platform/windows_path.h"
 #include "ui/folder_path_rules.h"
 
 const char* const kSameFolderMessage = "移動元フォルダと同じフォルダには移動できません。";
@@ -29,7 +30,6 @@ const DestDialogTexts kMoveTexts = {
 
 bool IsTrimmedSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 }  // namespace
 
@@ -56,7 +56,7 @@ std::vector<std::string> BuildDriveList(IDisks& disks, const std::function<void(
   std::vector<std::string> entries;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (pumpOneMessage) pumpOneMessage();
-    const std::string root{letter, ':', '\\'};
+    const std::string root = DriveRoot(letter);
     // Removable, CD-ROM, network and RAM drives are never a destination.
     if (disks.DriveTypeOf(root) != DriveType::Fixed) continue;
     entries.push_back(FormatDriveEntry(letter, disks.FreeBytes(root)));

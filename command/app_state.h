@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-inline constexpr int kSubjectCount = 11;
-inline constexpr int kKindCount = 7;
+#include "catalogue/content_kinds.h"
+#include "catalogue/subject_catalogue.h"
 
 struct TavAppState {
   std::string m_szAppDir;    // folder of the executable, ending with '\'

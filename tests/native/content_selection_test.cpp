@@ -1,4 +1,4 @@
-#include "copy/content_size.h"
+#include "copy/content_selection.h"
 
 #include <gtest/gtest.h>
 

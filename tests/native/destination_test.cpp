@@ -1,4 +1,4 @@
-#include "ui/drive_list.h"
+#include "ui/destination.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "catalogue/content_kinds.h"
 #include "platform/file_port.h"
 #include "platform/profile_port.h"

@@ -1,0 +1,19 @@
+#pragma once
+// What a command checks on the disk after the shell has worked: that a tree
+// really arrived where the shell said it put it, and how big a tree is.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_port.h"
+
+// True when `targetFolder` can be listed and every file of `sourceEntries` (a
+// ListTree of some folder) is now in it under the same relative path with the
+// same size. The shell can report success for a tree it copied short (Wine
+// swallows errors inside a folder's contents), so its result alone proves
+// nothing.
+bool FilesArrived(IFileSystem& files, const std::vector<FileEntry>& sourceEntries, const std::string& targetFolder);
+
+// Total size of the files below `folder`; nullopt when it cannot be listed.
+std::optional<std::uint64_t> TreeSize(IFileSystem& files, const std::string& folder);
