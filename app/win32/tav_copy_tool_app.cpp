@@ -1,7 +1,7 @@
 #include "app/win32/tav_copy_tool_app.h"
 
 #include "app/startup.h"
-#include "ui/win32/tav_copy_tool_dlg.h"
+#include "app/win32/main_menu_commands.h"
 
 namespace {
 CTavCopyToolApp theApp;
@@ -24,7 +24,8 @@ BOOL CTavCopyToolApp::InitInstance() {
 
   if (!RunStartupChecks(m_lpCmdLine, registry, prompts, *this)) return FALSE;
 
-  CTavCopyToolDlg dialog;
+  MainMenuCommands commands(*this);
+  CTavCopyToolDlg dialog(commands);
   m_pMainWnd = &dialog;
   dialog.DoModal();
   m_pMainWnd = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The one application object: start-up, the rights scan, and the fields of
 // the current data set that a command's dialogs hand to each other.
-#include "app/app_state.h"
+#include "command/app_state.h"
 #include "platform/win32/afx_app.h"
 #include "platform/win32/win32_disks.h"
 #include "platform/win32/win32_file_system.h"

@@ -1,20 +1,19 @@
 #include "copy/win32/copy_select_dlg.h"
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/content_kinds.h"
-#include "copy/content_size.h"
+#include "copy/content_selection.h"
 #include "platform/prompt_port.h"
+#include "platform/win32/afx_app.h"
 #include "res/resource.h"
 
-CCopySelectDlg::CCopySelectDlg()
-    : CDialog(IDD_COPY_SELECT), m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+// Enter would press "次へ", the default button: only a click confirms.
+CCopySelectDlg::CCopySelectDlg(TavAppState& app)
+    : CDialog(IDD_COPY_SELECT, {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .ignoreF1 = true}), app_(app) {}
 
 BOOL CCopySelectDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   CWaitCursor wait;
-  SetBigIcon(m_hIcon);
-
-  CTavCopyToolApp& app = TavApp();
+  TavAppState& app = app_;
   SetItemText(IDC_DATASET_LINE, DiscCaptionLine(app.m_szYear, app.m_szSubjectName));
   app.m_nRequiredSize = 0;
 
@@ -33,12 +32,6 @@ BOOL CCopySelectDlg::OnInitDialog() {
   return TRUE;
 }
 
-BOOL CCopySelectDlg::PreTranslateMessage(MSG* msg) {
-  // Enter would press "次へ", the default button; only a click confirms.
-  if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return TRUE;
-  return CDialog::PreTranslateMessage(msg);
-}
-
 bool CCopySelectDlg::IsKindTicked(int kindIndex) const {
   return SendItemMessage(kContentKinds[kindIndex].checkBoxId, BM_GETCHECK) == BST_CHECKED;
 }
@@ -46,7 +39,7 @@ bool CCopySelectDlg::IsKindTicked(int kindIndex) const {
 void CCopySelectDlg::UpdateRequiredSpace() {
   KindFlags ticked{};
   for (int k = 0; k < kKindCount; ++k) ticked[k] = IsKindTicked(k);
-  CTavCopyToolApp& app = TavApp();
+  TavAppState& app = app_;
   app.m_nRequiredSize = RequiredSpace(app.m_nKindSize, ticked);
   SetItemText(IDC_REQUIRED_SPACE, RequiredSpaceLine(app.m_nRequiredSize));
 }
@@ -58,7 +51,7 @@ BOOL CCopySelectDlg::OnCommand(int id, int code) {
 }
 
 void CCopySelectDlg::OnOK() {
-  CTavCopyToolApp& app = TavApp();
+  TavAppState& app = app_;
   bool any = false;
   for (int k = 0; k < kKindCount; ++k) {
     app.m_bKind[k] = IsKindTicked(k);

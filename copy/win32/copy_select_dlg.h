@@ -4,24 +4,24 @@
 // command before), ticked, with their sizes; the others unticked and greyed
 // out. Leaves the chosen kinds in m_bKind and their total size in
 // m_nRequiredSize.
+#include "command/app_state.h"
 #include "platform/win32/afx_dialog.h"
 
 class CCopySelectDlg : public CDialog {
  public:
-  CCopySelectDlg();
+  // Reads the disc and its kinds from `app`, writes the choice into it.
+  explicit CCopySelectDlg(TavAppState& app);
 
   // Recomputes m_nRequiredSize from the ticked boxes and rewrites its line.
   void UpdateRequiredSpace();
 
  protected:
-  BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
   BOOL OnCommand(int id, int code) override;
-  BOOL OnHelpInfo(HELPINFO* info) override { return ConsumeHelpRequest(info); }
 
  private:
   bool IsKindTicked(int kindIndex) const;
 
-  HICON m_hIcon;
+  TavAppState& app_;
 };

@@ -1,29 +1,21 @@
 #include "copy/win32/disc_wait_dlg.h"
 
-#include "app/win32/tav_copy_tool_app.h"
-#include "copy/disc_label.h"
+#include "copy/disc_detection.h"
 #include "platform/prompt_port.h"
+#include "platform/win32/afx_app.h"
 #include "res/resource.h"
 
-CDiscWaitDlg::CDiscWaitDlg() : CDiscWaitDlg(TavApp().disks) {}
-
-CDiscWaitDlg::CDiscWaitDlg(IDisks& disks)
-    : CDialog(IDD_DISC_WAIT),
+// OK is not the default button, yet the dialog manager would still turn
+// Enter into IDOK and start a scan: Enter is swallowed. Escape cancels.
+CDiscWaitDlg::CDiscWaitDlg(IDisks& disks, TavAppState& app)
+    : CDialog(IDD_DISC_WAIT, {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .ignoreF1 = true}),
       disks_(disks),
-      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      app_(app) {}
 
 BOOL CDiscWaitDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetBigIcon(m_hIcon);
   m_bDetecting = false;
   return TRUE;
-}
-
-BOOL CDiscWaitDlg::PreTranslateMessage(MSG* msg) {
-  // OK is not the default button, yet the dialog manager would still turn
-  // Enter into IDOK and start a scan. Escape is left alone: it cancels.
-  if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return TRUE;
-  return CDialog::PreTranslateMessage(msg);
 }
 
 void CDiscWaitDlg::OnOK() {
@@ -83,7 +75,7 @@ bool CDiscWaitDlg::RestBetweenPasses() {
 
 BOOL CDiscWaitDlg::DetectDisc() {
   for (;;) {
-    switch (RunDetectionPass(disks_, [this] { return PumpOneMessage(); }, TavApp())) {
+    switch (RunDetectionPass(disks_, [this] { return PumpOneMessage(); }, app_)) {
       case DetectionResult::Found:
         return TRUE;
       case DetectionResult::Cancelled:

@@ -4,15 +4,14 @@
 // that painting and "ｷｬﾝｾﾙ" keep working, until a product disc is identified
 // (IDOK, the current data set filled in), a pass saw only a foreign disc (a
 // warning, then OK again) or the user cancels (IDCANCEL).
+#include "command/app_state.h"
 #include "platform/disk_port.h"
 #include "platform/win32/afx_dialog.h"
 
 class CDiscWaitDlg : public CDialog {
  public:
-  // Scans the application's drives.
-  CDiscWaitDlg();
-  // Scans `disks` (a test wraps the real drives to count the queries).
-  explicit CDiscWaitDlg(IDisks& disks);
+  // Scans `disks`; the identified disc goes into `app`'s current data set.
+  CDiscWaitDlg(IDisks& disks, TavAppState& app);
 
   // TRUE from the click on OK until the run ends or is cancelled.
   bool m_bDetecting = false;
@@ -28,13 +27,11 @@ class CDiscWaitDlg : public CDialog {
   static constexpr DWORD kPassPauseMs = 200;
 
  protected:
-  BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
   void OnTimer(UINT_PTR id) override;
   BOOL OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
-  BOOL OnHelpInfo(HELPINFO* info) override { return ConsumeHelpRequest(info); }
 
  private:
   // Dispatches one waiting message, if any; false once the user cancelled.
@@ -43,5 +40,5 @@ class CDiscWaitDlg : public CDialog {
   bool RestBetweenPasses();
 
   IDisks& disks_;
-  HICON m_hIcon;
+  TavAppState& app_;
 };

@@ -12,7 +12,6 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
 
 HWND AfxGetMainHwnd() {
   return g_app && g_app->m_pMainWnd ? g_app->m_pMainWnd->m_hWnd : nullptr;

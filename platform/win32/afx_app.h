@@ -27,7 +27,6 @@ class CWinApp {
   void Attach(HINSTANCE instance);
 };
 
-CWinApp* AfxGetApp();
 HWND AfxGetMainHwnd();  // the main window's handle, or nullptr
 // The command line after the program name, as the framework splits it.
 std::wstring CommandLineTail(const wchar_t* fullCommandLine);

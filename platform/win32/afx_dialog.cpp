@@ -3,27 +3,22 @@
 #include "platform/win32/afx_app.h"
 #include "platform/win32/win_text.h"
 
-namespace {
-CDialog* g_active = nullptr;
-}
-
-CDialog::CDialog(UINT templateId, CDialog* parent) : templateId_(templateId) {
+CDialog::CDialog(UINT templateId, DialogOptions options, CDialog* parent)
+    : templateId_(templateId), options_(options) {
   if (parent) owner_ = parent->m_hWnd;
+  // Shared icons (LoadIcon) are never destroyed.
+  if (options_.bigIconId) bigIcon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(options_.bigIconId));
 }
 
 CDialog::~CDialog() {
   if (m_hWnd) DestroyWindow(m_hWnd);
 }
 
-CDialog* CDialog::Active() { return g_active; }
-
 INT_PTR CDialog::DoModal() {
   HWND owner = owner_ ? owner_ : AfxGetMainHwnd();
   if (owner == m_hWnd) owner = nullptr;  // the main window owns no one but others
   ended_ = false;
   result_ = IDCANCEL;
-  outer_ = g_active;
-  g_active = this;
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // The owner is disabled before the dialog is created, as the framework
@@ -35,7 +30,6 @@ INT_PTR CDialog::DoModal() {
                               reinterpret_cast<LPARAM>(this));
   if (!m_hWnd) {
     EnableOwner();
-    g_active = outer_;
     return -1;
   }
   if (!ended_) ShowWindow(m_hWnd, SW_SHOW);
@@ -58,7 +52,6 @@ INT_PTR CDialog::DoModal() {
   if (owner) SetActiveWindow(owner);
   DestroyWindow(m_hWnd);
   m_hWnd = nullptr;
-  g_active = outer_;
   return result_;
 }
 
@@ -86,6 +79,11 @@ void CDialog::EnableOwner() {
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) {
+  // Swallowed whichever control has the focus: the dialog manager would turn
+  // Enter into the default button and Escape into IDCANCEL.
+  if (msg->message == WM_KEYDOWN && ((msg->wParam == VK_RETURN && options_.swallowEnter) ||
+                                     (msg->wParam == VK_ESCAPE && options_.swallowEscape)))
+    return TRUE;
   return m_hWnd && IsDialogMessageW(m_hWnd, msg);
 }
 
@@ -97,9 +95,6 @@ int CDialog::ShowMessageBox(const std::string& text, const std::string& caption,
   return ::MessageBoxW(m_hWnd, W(text).c_str(), W(caption).c_str(), flags);
 }
 
-void CDialog::SetBigIcon(HICON icon) const {
-  ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-}
 
 void CDialog::CenterWindow() const {
   // Over a visible owner, on the monitor it is on; without one, in the work
@@ -158,6 +153,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG: {
       RECT before;
       GetWindowRect(m_hWnd, &before);
+      if (bigIcon_) ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
       const BOOL result = OnInitDialog();
       RECT after;
       GetWindowRect(m_hWnd, &after);
@@ -183,7 +179,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       OnTimer(wParam);
       return TRUE;
     case WM_HELP:
-      if (OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam))) {
+      if (options_.ignoreF1 || OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam))) {
         SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, TRUE);
         return TRUE;
       }

@@ -7,9 +7,17 @@
 
 #include <string>
 
+// What the tool's dialogs share, chosen per dialog.
+struct DialogOptions {
+  UINT bigIconId = 0;          // icon resource for the caption and Alt+Tab; 0: none
+  bool swallowEnter = false;   // Enter never reaches the dialog manager
+  bool swallowEscape = false;  // nor Escape
+  bool ignoreF1 = false;       // WM_HELP consumed, nothing happens
+};
+
 class CDialog {
  public:
-  explicit CDialog(UINT templateId, CDialog* parent = nullptr);
+  explicit CDialog(UINT templateId, DialogOptions options = {}, CDialog* parent = nullptr);
   virtual ~CDialog();
   CDialog(const CDialog&) = delete;
   CDialog& operator=(const CDialog&) = delete;
@@ -28,11 +36,9 @@ class CDialog {
   }
   // A message box owned by this dialog.
   int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) const;
-  void SetBigIcon(HICON icon) const;
+  // The big icon of the options (nullptr without one), loaded once.
+  HICON BigIcon() const { return bigIcon_; }
   void CenterWindow() const;
-
-  // Test access: the dialog currently running modally (innermost), if any.
-  static CDialog* Active();
 
  protected:
   virtual BOOL PreTranslateMessage(MSG* msg);
@@ -59,12 +65,11 @@ class CDialog {
   void EnableOwner();
 
   UINT templateId_;
+  DialogOptions options_;
+  HICON bigIcon_ = nullptr;
   HWND owner_ = nullptr;
   HWND ownerToEnable_ = nullptr;  // disabled by DoModal, not yet enabled again
   bool ended_ = false;
   int result_ = IDCANCEL;
-  CDialog* outer_ = nullptr;
 };
 
-// F1 in the tool's dialogs: consumed, nothing happens.
-inline BOOL ConsumeHelpRequest(HELPINFO*) { return TRUE; }

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "catalogue/content_kinds.h"
 #include "platform/win32/afx_app.h"
 #include "platform/win32/win_text.h"
+#include "platform/windows_path.h"
 
 namespace {
 
@@ -86,11 +86,10 @@ std::optional<std::vector<FileEntry>> Win32FileSystem::ListTree(const std::strin
 
 ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<std::string>& from,
                                                 const std::string& to) {
-  // The shell cannot take a path of MAX_PATH characters or more (Wine's copy
-  // overflows a fixed buffer on one); refuse before it is handed over.
+  // Refused before the shell sees it: Wine's copy overflows a fixed buffer.
   for (const auto& p : from)
-    if (Utf16Length(p) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
-  if (Utf16Length(to) >= MAX_PATH) return {ERROR_FILENAME_EXCED_RANGE, false};
+    if (!FitsShellPath(p)) return {ERROR_FILENAME_EXCED_RANGE, false};
+  if (!FitsShellPath(to)) return {ERROR_FILENAME_EXCED_RANGE, false};
 
   if (op != ShellOp::Delete) CreateFolderLevels(W(to));
   const std::wstring source = ToShellList(from);

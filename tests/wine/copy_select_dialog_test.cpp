@@ -13,7 +13,7 @@
 
 #include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/content_kinds.h"
-#include "copy/content_size.h"
+#include "copy/content_selection.h"
 #include "copy/win32/copy_select_dlg.h"
 #include "platform/text.h"
 #include "res/resource.h"
@@ -106,7 +106,7 @@ class CopySelectDialog : public ::testing::Test {
   }
 
   std::string ini_;
-  CCopySelectDlg dialog;
+  CCopySelectDlg dialog{TavApp()};
 };
 
 // Whether `text` fits on one line of `control` in the control's own font;

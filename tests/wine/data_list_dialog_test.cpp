@@ -88,8 +88,8 @@ TEST_F(DataListDialog, TemplatesLayTheControlsOutPerVariant) {
   for (const auto& c : cases) {
     SCOPED_TRACE(TitleOf(c.variant));
     const DataListTexts& texts = DataListTextsFor(c.variant);
-    CMoveListDlg move;
-    CDeleteListDlg erase;
+    CMoveListDlg move{TavApp(), TavApp().registry};
+    CDeleteListDlg erase{TavApp(), TavApp().registry};
     CDialog& dialog = c.variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     TemplateCapture created;
     RunDriven(dialog, texts.title, [&](HWND w) {
@@ -146,7 +146,7 @@ TEST_F(DataListDialog, ListsEveryRecordOnceInTheOrderOfAJapaneseListBox) {
   ASSERT_NE(registry.CreateKey(RegRoot::LocalMachine, DataDirKeyPath("General")), nullptr);
   registry.CreateKey(RegRoot::LocalMachine, DataDirKeyPath("General"))->SetString("DataDir01", "D:\\General");
 
-  CMoveListDlg dialog;
+  CMoveListDlg dialog{TavApp(), TavApp().registry};
   RunDriven(dialog, TitleOf(DataListVariant::Move), [&](HWND w) {
     // Year first; within a year the names in Shift-JIS code order, which is
     // what a list box sorts by on a Japanese system (and on Wine with the
@@ -177,8 +177,8 @@ TEST_F(DataListDialog, NothingToListEndsWithAnUnownedMessageBeforeTheDialogIsSee
       if (box.window) boxOwner = GetWindow(box.window, GW_OWNER);
       Answer(box, IDOK);
     });
-    CMoveListDlg move;
-    CDeleteListDlg erase;
+    CMoveListDlg move{TavApp(), TavApp().registry};
+    CDeleteListDlg erase{TavApp(), TavApp().registry};
     CDialog& dialog = variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     const INT_PTR result = dialog.DoModal();
     driver.join();
@@ -204,7 +204,7 @@ TEST_F(DataListDialog, MainWindowStaysDisabledWhileTheNothingToListMessageIsUp) 
     mainEnabledUnderTheBox = IsWindowEnabled(main.m_hWnd) != FALSE;
     Answer(box, IDOK);
   });
-  CMoveListDlg dialog;
+  CMoveListDlg dialog{TavApp(), TavApp().registry};
   const INT_PTR result = dialog.DoModal();
   driver.join();
   TavApp().m_pMainWnd = nullptr;
@@ -217,8 +217,8 @@ TEST_F(DataListDialog, NextWithoutASelectionShowsTheVariantsMessageAndStays) {
   Record("Chemistry", "2001", FolderOf('C', "2001"));
   for (DataListVariant variant : {DataListVariant::Move, DataListVariant::Delete}) {
     SCOPED_TRACE(TitleOf(variant));
-    CMoveListDlg move;
-    CDeleteListDlg erase;
+    CMoveListDlg move{TavApp(), TavApp().registry};
+    CDeleteListDlg erase{TavApp(), TavApp().registry};
     CDialog& dialog = variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     const INT_PTR result = RunDriven(dialog, TitleOf(variant), [&](HWND w) {
       Click(w, IDOK);
@@ -245,8 +245,8 @@ TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) 
   for (const auto& c : cases) {
     SCOPED_TRACE(TitleOf(c.variant));
     TavApp().m_szDataDir = "untouched";
-    CMoveListDlg move;
-    CDeleteListDlg erase;
+    CMoveListDlg move{TavApp(), TavApp().registry};
+    CDeleteListDlg erase{TavApp(), TavApp().registry};
     CDialog& dialog = c.variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     const INT_PTR result = RunDriven(dialog, TitleOf(c.variant), [&](HWND w) {
       Choose(w, "Tav2005  地学・総合");
@@ -267,7 +267,7 @@ TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) 
 TEST_F(DataListDialog, DeleteOfARecordRemovedAfterListingIsRefusedAndTheDialogStays) {
   Record("Japanese", "2006", FolderOf('J', "2006"));
   Record("English", "2006", FolderOf('E', "2006"));
-  CDeleteListDlg dialog;
+  CDeleteListDlg dialog{TavApp(), TavApp().registry};
   const INT_PTR result = RunDriven(dialog, TitleOf(DataListVariant::Delete), [&](HWND w) {
     EXPECT_EQ(DeleteDataDirRecord(registry, "Japanese", "2006"), RecordUpdate::Done);  // someone else
     Choose(w, "Tav2006  国語");
@@ -291,7 +291,7 @@ TEST_F(DataListDialog, DeleteOfARecordRemovedAfterListingIsRefusedAndTheDialogSt
 TEST_F(DataListDialog, EnterEscapeDoubleClickAndF1OnlySelect) {
   Record("Geography", "2004", FolderOf('G', "2004"));
   Record("History", "2004", FolderOf('H', "2004"));
-  CMoveListDlg dialog;
+  CMoveListDlg dialog{TavApp(), TavApp().registry};
   const INT_PTR result = RunDriven(dialog, TitleOf(DataListVariant::Move), [&](HWND w) {
     HWND list = GetDlgItem(w, IDC_DATA_LIST);
     RECT item;
@@ -318,7 +318,7 @@ TEST_F(DataListDialog, EnterEscapeDoubleClickAndF1OnlySelect) {
 
 TEST_F(DataListDialog, EveryShowingListsAfreshWithNothingSelected) {
   Record("Mathematics", "2000", FolderOf('M', "2000"));
-  CMoveListDlg dialog;
+  CMoveListDlg dialog{TavApp(), TavApp().registry};
   RunDriven(dialog, TitleOf(DataListVariant::Move), [&](HWND w) {
     EXPECT_EQ(ListItems(w, IDC_DATA_LIST), Lines{"Tav2000  数学"});
     Choose(w, "Tav2000  数学");

@@ -15,10 +15,16 @@
 #include "res/resource.h"
 #include "tests/support/automation.h"
 #include "tests/wine/dialog_driver.h"
-#include "ui/drive_list.h"
+#include "ui/destination.h"
 #include "ui/win32/dest_dlg.h"
 
 namespace {
+
+// The application's current data set and real ports, as the runner hands them over.
+DestDialogInputs AppInputs() {
+  CTavCopyToolApp& app = TavApp();
+  return {app, app.registry, app.disks, app.files, app.prompts};
+}
 
 using namespace automation;
 
@@ -112,8 +118,8 @@ TEST_F(DestDialog, TemplatesLayTheControlsOutAsDesignedForBothVariants) {
   for (DestVariant variant : {DestVariant::Copy, DestVariant::Move}) {
     SCOPED_TRACE(TitleOf(variant));
     const DestDialogTexts& texts = DestDialogTextsFor(variant);
-    CCopyDestDlg copy;
-    CMoveDestDlg move;
+    CCopyDestDlg copy{AppInputs()};
+    CMoveDestDlg move{AppInputs()};
     CDialog& dialog = variant == DestVariant::Copy ? static_cast<CDialog&>(copy) : move;
     TemplateCapture created;
     RunDriven(dialog, texts.title, [&](HWND w) {
@@ -196,7 +202,7 @@ TEST_F(DestDialog, ListsExactlyTheFixedDrivesInLetterOrderWithTheirFreeSpace) {
   EXPECT_EQ(fixed.find('E'), std::string::npos) << "the prefix makes E: a CD-ROM drive";
   EXPECT_EQ(fixed.find('F'), std::string::npos) << "the prefix makes F: a CD-ROM drive";
 
-  CCopyDestDlg dialog;
+  CCopyDestDlg dialog{AppInputs()};
   // Shown twice: the second showing (after stepping back) starts afresh.
   for (int showing = 1; showing <= 2; ++showing) {
     SCOPED_TRACE(showing);
@@ -233,8 +239,8 @@ TEST_F(DestDialog, ListsExactlyTheFixedDrivesInLetterOrderWithTheirFreeSpace) {
 TEST_F(DestDialog, NextWithoutADriveShowsTheVariantsMessageAndStays) {
   for (DestVariant variant : {DestVariant::Copy, DestVariant::Move}) {
     SCOPED_TRACE(TitleOf(variant));
-    CCopyDestDlg copy;
-    CMoveDestDlg move;
+    CCopyDestDlg copy{AppInputs()};
+    CMoveDestDlg move{AppInputs()};
     CDialog& dialog = variant == DestVariant::Copy ? static_cast<CDialog&>(copy) : move;
     const INT_PTR result = RunDriven(dialog, TitleOf(variant), [&](HWND w) {
       // The focus elsewhere first, so that its return to the list shows.
@@ -261,7 +267,7 @@ TEST_F(DestDialog, NextWithoutADriveShowsTheVariantsMessageAndStays) {
 TEST_F(DestDialog, ExistingFolderIsAcceptedWithoutAQuestion) {
   CreateLevels(kDFolder);
   ASSERT_TRUE(Exists(kDFolder));
-  CCopyDestDlg dialog;
+  CCopyDestDlg dialog{AppInputs()};
   const INT_PTR result = RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'D');
     Click(w, IDOK);
@@ -273,7 +279,7 @@ TEST_F(DestDialog, ExistingFolderIsAcceptedWithoutAQuestion) {
 
 TEST_F(DestDialog, MissingFolderIsCreatedOnlyAfterYes) {
   ASSERT_FALSE(Exists("G:\\KR_LAB"));
-  CCopyDestDlg dialog;
+  CCopyDestDlg dialog{AppInputs()};
   const INT_PTR result = RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'G');
     Click(w, IDOK);
@@ -306,7 +312,7 @@ TEST_F(DestDialog, MissingFolderIsCreatedOnlyAfterYes) {
 }
 
 TEST_F(DestDialog, MoveRefusesItsOwnFolderAndAnUnreadableRecord) {
-  CMoveDestDlg dialog;
+  CMoveDestDlg dialog{AppInputs()};
   const INT_PTR result = RunDriven(dialog, TitleOf(DestVariant::Move), [&](HWND w) {
     EXPECT_EQ(ItemText(w, IDC_DATASET_LINE), "選択されたデータは「Tav2003 生物」です。");
     ChooseDrive(w, 'G');
@@ -345,7 +351,7 @@ TEST_F(DestDialog, MoveRefusesItsOwnFolderAndAnUnreadableRecord) {
 
 TEST_F(DestDialog, EnterEscapeAndF1LeaveItOpen) {
   CreateLevels(kDFolder);
-  CCopyDestDlg dialog;
+  CCopyDestDlg dialog{AppInputs()};
   const INT_PTR result = RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'D');  // Enter would accept this drive at once
     ASSERT_TRUE(Flush(w));
@@ -370,7 +376,7 @@ TEST_F(DestDialog, QuitRequestArrivingDuringTheDriveScanIsNotLost) {
     HWND w = WaitForTopWindow(GetCurrentProcessId(), DestDialogTextsFor(DestVariant::Copy).title, "#32770", 1500);
     if (w) PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   });
-  CCopyDestDlg dialog;
+  CCopyDestDlg dialog{AppInputs()};
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   guard.join();
   MSG msg{};
@@ -386,7 +392,7 @@ TEST_F(DestDialog, ScreenshotWithTheDriveListOpen) {
   std::wstring path(exe);
   path = path.substr(0, path.find_last_of(L'\\') + 1) + L"dest_dialog.bmp";
   TavApp().m_szYear = "2007";
-  CCopyDestDlg dialog;
+  CCopyDestDlg dialog{AppInputs()};
   RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'D');
     SendDlgItemMessageW(w, IDC_DRIVE_LIST, CB_SHOWDROPDOWN, TRUE, 0);

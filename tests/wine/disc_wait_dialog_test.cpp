@@ -24,23 +24,6 @@ using namespace automation;
 
 const char* const kTitle = "Tavコピーツール - データのコピー";
 
-// The CD-ROM drives as this Wine session reports them: "E:TAV07B_S F:" in
-// letter order, the label after the colon ("?" when it cannot be read).
-std::string CdRomDrives() {
-  std::string drives;
-  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
-    const wchar_t root[] = {letter, L':', L'\\', 0};
-    if (GetDriveTypeW(root) != DRIVE_CDROM) continue;
-    wchar_t label[MAX_PATH + 1] = {};
-    const bool readable = GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
-    if (!drives.empty()) drives += ' ';
-    drives += static_cast<char>(letter);
-    drives += ':';
-    drives += readable ? Utf16ToUtf8(label) : "?";
-  }
-  return drives;
-}
-
 // The real drives, counting the passes over the drive letters.
 class CountingDisks : public IDisks {
  public:
@@ -94,7 +77,7 @@ class DiscWaitDialog : public ::testing::Test {
   }
   INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kTitle, driver); }
   CountingDisks disks;
-  CDiscWaitDlg dialog{disks};
+  CDiscWaitDlg dialog{disks, TavApp()};
 };
 
 TEST_F(DiscWaitDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
@@ -163,15 +146,11 @@ TEST_F(DiscWaitDialog, EnterAndF1DoNothingAndEscapeCancels) {
 // One configuration of discs, set up by scripts/wine-discs.sh.
 class DiscWaitOnDrives : public DiscWaitDialog {
  protected:
-  DiscWaitOnDrives(const char* configuration, const char* cdRoms)
-      : configuration_(configuration), cdRoms_(cdRoms) {}
+  explicit DiscWaitOnDrives(const char* discSet) : discSet_(discSet) {}
   void SetUp() override {
     DiscWaitDialog::SetUp();
-    const std::string actual = CdRomDrives();
-    if (actual != cdRoms_) {
-      GTEST_SKIP() << "needs the CD-ROM drives \"" << cdRoms_ << "\" (scripts/wine-discs.sh PREFIX "
-                   << configuration_ << " ...), this Wine session has \"" << actual << "\"";
-    }
+    if (CurrentDiscSet() != discSet_)
+      GTEST_SKIP() << "needs the disc set " << discSet_ << " (scripts/wine-discs.sh PREFIX " << discSet_ << " ...)";
   }
   // Clicks OK and waits until the dialog has closed.
   static void ClickOkAndWaitForTheScan(HWND w) {
@@ -180,13 +159,12 @@ class DiscWaitOnDrives : public DiscWaitDialog {
   }
 
  private:
-  const char* configuration_;
-  std::string cdRoms_;
+  std::string discSet_;
 };
 
 class DiscsProductInE : public DiscWaitOnDrives {
  protected:
-  DiscsProductInE() : DiscWaitOnDrives("product", "E:TAV07B_S") {}
+  DiscsProductInE() : DiscWaitOnDrives("product") {}
 };
 
 TEST_F(DiscsProductInE, IdentifiesBiology2007WithItsDriveRoot) {
@@ -212,7 +190,7 @@ TEST_F(DiscsProductInE, IdentifiesBiology2007WithItsDriveRoot) {
 
 class DiscsForeignThenProduct : public DiscWaitOnDrives {
  protected:
-  DiscsForeignThenProduct() : DiscWaitOnDrives("foreign-then-product", "E:DATA_DISC F:tav07e_e") {}
+  DiscsForeignThenProduct() : DiscWaitOnDrives("foreign-then-product") {}
 };
 
 TEST_F(DiscsForeignThenProduct, TheProductDiscInALaterDriveWinsWithoutAMessage) {
@@ -232,7 +210,7 @@ TEST_F(DiscsForeignThenProduct, TheProductDiscInALaterDriveWinsWithoutAMessage) 
 class DiscsForeignOnly : public DiscWaitOnDrives {
  protected:
   // A data CD without a label and a disc of a year the product does not have.
-  DiscsForeignOnly() : DiscWaitOnDrives("foreign", "E: F:TAV08B_S") {}
+  DiscsForeignOnly() : DiscWaitOnDrives("foreign") {}
 };
 
 TEST_F(DiscsForeignOnly, WarnsThenOffersOkAgain) {
@@ -269,7 +247,7 @@ class DiscsNone : public DiscWaitOnDrives {
   // A label of the product's form whose code letter is no subject counts as
   // an empty drive (Wine cannot show a CD-ROM drive without a disc); F: is
   // no drive at all.
-  DiscsNone() : DiscWaitOnDrives("nodisc", "E:TAV07Z_S") {}
+  DiscsNone() : DiscWaitOnDrives("nodisc") {}
 };
 
 TEST_F(DiscsNone, ScansQuietlyAndIdlyUntilCancelled) {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <thread>
 
-#include "app/command_support.h"
+#include "command/tree_checks.h"
 #include "app/win32/tav_copy_tool_app.h"
 #include "move/move_command.h"
 #include "platform/text.h"

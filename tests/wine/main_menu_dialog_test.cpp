@@ -6,6 +6,7 @@
 #include <fstream>
 #include <thread>
 
+#include "app/win32/main_menu_commands.h"
 #include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"
@@ -27,7 +28,8 @@ class MainMenuDialog : public ::testing::Test {
   void SetUp() override { TavApp().m_pMainWnd = &dialog; }
   void TearDown() override { TavApp().m_pMainWnd = nullptr; }
   INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kMenuTitle, driver); }
-  CTavCopyToolDlg dialog;
+  MainMenuCommands commands{TavApp()};
+  CTavCopyToolDlg dialog{commands};
 };
 
 TEST_F(MainMenuDialog, ShowsTheTemplateLayoutWithATaskbarButton) {

@@ -19,7 +19,7 @@
 #include "platform/text.h"
 #include "platform/win32/win32_wait_cursor.h"
 #include "ui/data_list.h"
-#include "ui/drive_list.h"
+#include "ui/destination.h"
 #include "ui/folder_path_rules.h"
 
 namespace {

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/win32/win_text.h"
+#include "platform/prompt_port.h"
+#include "platform/win32/afx_app.h"
 #include "res/resource.h"
 
 namespace {
@@ -15,22 +16,24 @@ UINT TemplateFor(DataListVariant variant) {
 
 }  // namespace
 
-CDataListDlg::CDataListDlg(DataListVariant variant)
-    : CDialog(TemplateFor(variant)),
+// Neither Enter nor Escape ends the dialog, whichever control has the focus:
+// only "次へ", "戻る" and the close box do.
+CDataListDlg::CDataListDlg(DataListVariant variant, TavAppState& app, IRegistry& registry)
+    : CDialog(TemplateFor(variant),
+              {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .swallowEscape = true, .ignoreF1 = true}),
       m_variant(variant),
-      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      app_(app),
+      registry_(registry) {}
 
 BOOL CDataListDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   bool listed = false;
   {
     CWaitCursor wait;
-    SetBigIcon(m_hIcon);
     // A reused dialog object gets a new window, so the list starts empty on
     // every showing. The list box sorts the lines: by year, then by name in
     // the system's order for Japanese text.
-    const CTavCopyToolApp& app = TavApp();
-    for (const std::string& line : BuildDataListLines(TavApp().registry, app.m_bAdmin)) {
+    for (const std::string& line : BuildDataListLines(registry_, app_.m_bAdmin)) {
       const std::wstring text = W(line);
       SendItemMessage(IDC_DATA_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
       listed = true;
@@ -45,13 +48,6 @@ BOOL CDataListDlg::OnInitDialog() {
   return TRUE;
 }
 
-BOOL CDataListDlg::PreTranslateMessage(MSG* msg) {
-  // Neither Enter nor Escape ends the dialog, whichever control has the
-  // focus: only "次へ", "戻る" and the close box do.
-  if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) return TRUE;
-  return CDialog::PreTranslateMessage(msg);
-}
-
 void CDataListDlg::OnOK() {
   const LRESULT index = SendItemMessage(IDC_DATA_LIST, LB_GETCURSEL);
   if (index == LB_ERR) {
@@ -64,8 +60,7 @@ void CDataListDlg::OnOK() {
   SendItemMessage(IDC_DATA_LIST, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
 
-  CTavCopyToolApp& app = TavApp();
-  if (!ConfirmChosenLine(app.registry, m_variant, U8(text), app)) {
+  if (!ConfirmChosenLine(registry_, m_variant, U8(text), app_)) {
     // The record went away after the list was built.
     ShowMessageBox(kRegistryReadFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return;

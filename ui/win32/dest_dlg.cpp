@@ -1,32 +1,32 @@
 #include "ui/win32/dest_dlg.h"
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/win32/win_text.h"
+#include "platform/windows_path.h"
+#include "platform/prompt_port.h"
+#include "platform/win32/afx_app.h"
 #include "res/resource.h"
 #include "ui/folder_path_rules.h"
 
 namespace {
 
-// The same limit as the product's path buffers.
-constexpr WPARAM kFolderTextLimit = 260;
-
 UINT TemplateFor(DestVariant variant) { return variant == DestVariant::Move ? IDD_MOVE_DEST : IDD_COPY_DEST; }
 
 }  // namespace
 
-CDestDlg::CDestDlg(DestVariant variant)
-    : CDialog(TemplateFor(variant)),
+// Enter would press "次へ" and Escape would step back: only the buttons and
+// the close box end this dialog.
+CDestDlg::CDestDlg(DestVariant variant, const DestDialogInputs& inputs)
+    : CDialog(TemplateFor(variant),
+              {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .swallowEscape = true, .ignoreF1 = true}),
       m_variant(variant),
-      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+      in_(inputs) {}
 
 BOOL CDestDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   CWaitCursor wait;
-  SetBigIcon(m_hIcon);
-  SendItemMessage(IDC_DEST_FOLDER, EM_LIMITTEXT, kFolderTextLimit);
-  const CTavCopyToolApp& app = TavApp();
-  SetItemText(IDC_DATASET_LINE, FormatDestDataLine(m_variant, app.m_szYear, app.m_szSubjectName));
+  SendItemMessage(IDC_DEST_FOLDER, EM_LIMITTEXT, kMaxPathChars);
+  SetItemText(IDC_DATASET_LINE, FormatDestDataLine(m_variant, in_.app.m_szYear, in_.app.m_szSubjectName));
   FillDriveList();
   return TRUE;  // the focus goes to the drive list, nothing selected
 }
@@ -35,22 +35,15 @@ void CDestDlg::FillDriveList() {
   SendItemMessage(IDC_DRIVE_LIST, CB_RESETCONTENT);
   // Appended in letter order at the end; the sorted combo box agrees, since
   // every entry begins with its drive letter.
-  for (const std::string& entry : BuildDriveList(TavApp().disks, [] { PumpWaitingMessage(); })) {
+  for (const std::string& entry : BuildDriveList(in_.disks, [] { PumpWaitingMessage(); })) {
     const std::wstring text = W(entry);
     SendItemMessage(IDC_DRIVE_LIST, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
   }
 }
 
-BOOL CDestDlg::PreTranslateMessage(MSG* msg) {
-  // Enter would press "次へ" and Escape would step back: only the buttons and
-  // the close box end this dialog.
-  if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) return TRUE;
-  return CDialog::PreTranslateMessage(msg);
-}
-
 void CDestDlg::OnOK() {
   CWaitCursor wait;
-  CTavCopyToolApp& app = TavApp();
+  TavAppState& app = in_.app;
   const auto folder = ComposeDataFolder(GetItemText(IDC_DRIVE_LIST), app.m_szYear, app.m_szSubject);
   if (!folder) {
     ShowMessageBox(DestDialogTextsFor(m_variant).noDriveMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
@@ -60,7 +53,7 @@ void CDestDlg::OnOK() {
   SetItemText(IDC_DEST_FOLDER, *folder);
 
   if (DestDialogTextsFor(m_variant).checksRegisteredFolder) {
-    switch (CheckMoveSource(app.registry, app, *folder)) {
+    switch (CheckMoveSource(in_.registry, app, *folder)) {
       case MoveSourceCheck::RecordUnreadable:
         ShowMessageBox(kRegistryReadFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -80,8 +73,7 @@ void CDestDlg::OnOK() {
 BOOL CDestDlg::ValidateDestFolder() {
   const std::string folder = NormalizeDestFolderText(GetItemText(IDC_DEST_FOLDER));
   SetItemText(IDC_DEST_FOLDER, folder);
-  CTavCopyToolApp& app = TavApp();
-  if (EnsureFolderExists(app.files, app.prompts, folder) == folder_result::kOk) return TRUE;
+  if (EnsureFolderExists(in_.files, in_.prompts, folder) == folder_result::kOk) return TRUE;
   ::SetFocus(GetDlgItem(IDC_DEST_FOLDER));
   SendItemMessage(IDC_DEST_FOLDER, EM_SETSEL, 0, -1);
   SendItemMessage(IDC_DEST_FOLDER, EM_SCROLLCARET);

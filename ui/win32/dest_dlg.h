@@ -6,17 +6,31 @@
 // refuses a destination equal to it.
 #include <string>
 
+#include "command/app_state.h"
+#include "platform/disk_port.h"
+#include "platform/file_port.h"
+#include "platform/prompt_port.h"
+#include "platform/registry_port.h"
 #include "platform/win32/afx_dialog.h"
-#include "ui/drive_list.h"
+#include "ui/destination.h"
+
+// What the destination dialog works with: the current data set it reads and
+// completes, the drives it lists, the folder it creates (asking first) and,
+// for a move, the record it reads.
+struct DestDialogInputs {
+  TavAppState& app;
+  IRegistry& registry;
+  IDisks& disks;
+  IFileSystem& files;
+  IPrompts& prompts;
+};
 
 class CDestDlg : public CDialog {
  protected:
-  explicit CDestDlg(DestVariant variant);
+  CDestDlg(DestVariant variant, const DestDialogInputs& inputs);
 
-  BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
-  BOOL OnHelpInfo(HELPINFO* info) override { return ConsumeHelpRequest(info); }
 
   // The folder text of control 1005 cleaned up and made to exist; FALSE
   // (the user has been told, or declined) leaves the text selected.
@@ -26,15 +40,15 @@ class CDestDlg : public CDialog {
   void FillDriveList();
 
   DestVariant m_variant;
-  HICON m_hIcon;
+  DestDialogInputs in_;
 };
 
 class CCopyDestDlg : public CDestDlg {
  public:
-  CCopyDestDlg() : CDestDlg(DestVariant::Copy) {}
+  explicit CCopyDestDlg(const DestDialogInputs& inputs) : CDestDlg(DestVariant::Copy, inputs) {}
 };
 
 class CMoveDestDlg : public CDestDlg {
  public:
-  CMoveDestDlg() : CDestDlg(DestVariant::Move) {}
+  explicit CMoveDestDlg(const DestDialogInputs& inputs) : CDestDlg(DestVariant::Move, inputs) {}
 };

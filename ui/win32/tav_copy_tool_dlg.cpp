@@ -2,21 +2,15 @@
 
 #include <windows.h>
 
-#include "app/command_context.h"
-#include "app/win32/dialog_wizard.h"
-#include "app/win32/tav_copy_tool_app.h"
-#include "copy/copy_command.h"
-#include "delete/delete_command.h"
-#include "move/move_command.h"
-#include "platform/win32/win32_wait_cursor.h"
 #include "res/resource.h"
-#include "ui/usage_help.h"
 #include "ui/win32/about_dlg.h"
-#include "ui/win32/help_document_launch.h"
 
-CTavCopyToolDlg::CTavCopyToolDlg()
-    : CDialog(IDD_TAVCOPYTOOL_DIALOG),
-      m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+// Enter would press the hidden default button and Escape would close the
+// menu: both are swallowed whichever control has the focus.
+CTavCopyToolDlg::CTavCopyToolDlg(IMainMenuCommands& commands)
+    : CDialog(IDD_TAVCOPYTOOL_DIALOG,
+              {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .swallowEscape = true, .ignoreF1 = true}),
+      commands_(commands) {}
 
 BOOL CTavCopyToolDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -29,16 +23,8 @@ BOOL CTavCopyToolDlg::OnInitDialog() {
       AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, entry.c_str());
     }
   }
-  SetBigIcon(m_hIcon);
   m_bBusy = false;
   return TRUE;
-}
-
-BOOL CTavCopyToolDlg::PreTranslateMessage(MSG* msg) {
-  // Enter would press the hidden default button and Escape would close the
-  // menu: both are swallowed whichever control has the focus.
-  if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) return TRUE;
-  return CDialog::PreTranslateMessage(msg);
 }
 
 BOOL CTavCopyToolDlg::OnCommand(int id, int code) {
@@ -69,7 +55,7 @@ BOOL CTavCopyToolDlg::OnPaint() {
   const int cyIcon = GetSystemMetrics(SM_CYICON);
   RECT rect;
   GetClientRect(m_hWnd, &rect);
-  DrawIcon(dc, (rect.right - rect.left - cxIcon + 1) / 2, (rect.bottom - rect.top - cyIcon + 1) / 2, m_hIcon);
+  DrawIcon(dc, (rect.right - rect.left - cxIcon + 1) / 2, (rect.bottom - rect.top - cyIcon + 1) / 2, BigIcon());
   EndPaint(m_hWnd, &paint);
   return TRUE;
 }
@@ -84,26 +70,13 @@ void CTavCopyToolDlg::OnExit() {
   if (!m_bBusy) EndDialog(IDOK);
 }
 
-// Each command runs inside its button's handler over the real ports; its
-// dialogs live for this one click.
-template <typename Command>
-void CTavCopyToolDlg::RunCommand(Command command) {
-  if (m_bBusy) return;
-  CTavCopyToolApp& app = TavApp();
-  DialogWizard wizard;
-  Win32WaitCursor waitCursor;
-  CommandContext context{app, app.registry, app.disks, app.files, app.profile, app.prompts, wizard, m_bBusy,
-                         waitCursor};
-  command(context);
+void CTavCopyToolDlg::OnCopy() {
+  if (!m_bBusy) commands_.Copy(m_bBusy);
 }
-
-void CTavCopyToolDlg::OnCopy() { RunCommand(RunCopyCommand); }
-void CTavCopyToolDlg::OnMove() { RunCommand(RunMoveCommand); }
-void CTavCopyToolDlg::OnDelete() { RunCommand(RunDeleteCommand); }
-
-void CTavCopyToolDlg::OnUsage() {
-  CTavCopyToolApp& app = TavApp();
-  const HelpTarget target = FindHelpTarget(app.profile, app.m_szAppDir, app.m_szIniPath);
-  if (!target.warning && LaunchHelpDocument(m_hWnd, target.path)) return;
-  ShowMessageBox(target.warning ? target.warning : kHelpOpenFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+void CTavCopyToolDlg::OnMove() {
+  if (!m_bBusy) commands_.Move(m_bBusy);
 }
+void CTavCopyToolDlg::OnDelete() {
+  if (!m_bBusy) commands_.Delete(m_bBusy);
+}
+void CTavCopyToolDlg::OnUsage() { commands_.Usage(m_hWnd); }

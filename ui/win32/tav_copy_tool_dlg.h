@@ -4,9 +4,22 @@
 // shell operation runs its own message loop inside a command.
 #include "platform/win32/afx_dialog.h"
 
+// What the menu's buttons do, supplied by the application. Each command runs
+// inside its button's handler; `busy` is the menu's flag, which the command
+// raises around its disk queries and shell operations.
+class IMainMenuCommands {
+ public:
+  virtual ~IMainMenuCommands() = default;
+  virtual void Copy(bool& busy) = 0;
+  virtual void Move(bool& busy) = 0;
+  virtual void Delete(bool& busy) = 0;
+  // Opens the usage help; its boxes belong to `owner`.
+  virtual void Usage(HWND owner) = 0;
+};
+
 class CTavCopyToolDlg : public CDialog {
  public:
-  CTavCopyToolDlg();
+  explicit CTavCopyToolDlg(IMainMenuCommands& commands);
 
   bool m_bBusy = false;
 
@@ -17,17 +30,13 @@ class CTavCopyToolDlg : public CDialog {
   void OnExit();
 
  protected:
-  BOOL PreTranslateMessage(MSG* msg) override;
   BOOL OnInitDialog() override;
   BOOL OnCommand(int id, int code) override;
   BOOL OnSysCommand(UINT id, LPARAM param) override;
   BOOL OnPaint() override;
-  HCURSOR OnQueryDragIcon() override { return m_hIcon; }
+  HCURSOR OnQueryDragIcon() override { return BigIcon(); }
   BOOL OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
-  BOOL OnHelpInfo(HELPINFO* info) override { return ConsumeHelpRequest(info); }
 
  private:
-  template <typename Command>
-  void RunCommand(Command command);
-  HICON m_hIcon;
+  IMainMenuCommands& commands_;
 };
