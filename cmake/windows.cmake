@@ -26,3 +26,4 @@ add_custom_command(TARGET TavCopyTool POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/res/TavCopyTool.html $<TARGET_FILE_DIR:TavCopyTool>/TavCopyTool.html)
 
 include(cmake/wine_tests.cmake)
+include(cmake/bench.cmake)

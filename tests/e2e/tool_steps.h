@@ -20,6 +20,8 @@ HWND WaitForDialog(DWORD pid, const std::string& title, int controlId);
 void ExpectBox(DWORD pid, const std::string& text, int answer, const std::string& shot = "");
 
 // The steps of a copy.
+// The disc wait dialog, once shown (the copy dialog without the kind check boxes).
+HWND WaitForDiscWait(DWORD pid);
 void ConfirmDiscWait(DWORD pid, const std::string& shot = "");
 void ChooseKinds(DWORD pid, const std::vector<std::string>& kinds, const std::string& shot = "");
 // The destination dialog of the copy or move: picks the drive's entry, "次へ".
@@ -38,8 +40,12 @@ constexpr const char* kDeleteTitle = "Tavコピーツール - データの削除
 constexpr const char* kVer2Offer =
     "コピーを完了しました。\n\nVer2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
     "コピーする場合はVer2.0のCDをセットして「はい」を選択してください。";
-// From "データのコピー" to "コピーを開始しますか？" answered yes; the data
-// folder is new, so the folder question comes first.
+// From "データのコピー" to "コピーを開始しますか？", which is returned
+// unanswered; the data folder is new, so the folder question comes first.
+automation::MessageBoxSeen OpenCopyConfirmation(DWORD pid, HWND menu, const std::vector<std::string>& kinds,
+                                                char drive, const std::string& dataFolder,
+                                                const std::string& shots = "");
+// The same, with "コピーを開始しますか？" answered yes.
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
                const std::string& dataFolder, const std::string& shots = "");
 // A whole move to a new data folder, "別のデータを移動しますか？" answered no.
