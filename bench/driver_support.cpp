@@ -123,6 +123,12 @@ ShellCopyRun RunShellCopy(const std::string& program, const std::vector<std::str
   return run;
 }
 
+HWND MainMenuWithPointerAside(const e2e::ToolProcess& tool) {
+  HWND menu = tool.WaitForMainMenu();
+  SetCursorPos(0, 0);
+  return menu;
+}
+
 StepCost ToolCopyStep(const e2e::ToolProcess& tool, HWND menu) {
   const DWORD pid = tool.pid();
   const std::string dataFolder = Options().DataFolder();

@@ -60,6 +60,13 @@ ShellCopyRun RunShellCopy(const std::string& program, const std::vector<std::str
                           const std::vector<std::string>& kindFolders, const std::string& dataFolder,
                           DWORD observerPollMs = 0);
 
+// The tool's main menu once it shows, with the pointer moved off the tool's
+// windows: they are centred where Xvfb leaves the pointer, and over a button
+// Wine polls the pointer for the button's hover tracking about a hundred
+// times a second, a cost of Wine's that Windows does not have and that
+// would otherwise weigh on every CPU reading of the tool.
+HWND MainMenuWithPointerAside(const e2e::ToolProcess& tool);
+
 // How often the driver looks for the tool's next window while it works.
 constexpr DWORD kStepPollMs = 50;
 

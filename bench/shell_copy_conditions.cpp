@@ -40,7 +40,7 @@ const Condition kConditions[] = {
 
 TEST(Bench, ShellCopyConditions) {
   e2e::ToolProcess tool;
-  HWND menu = tool.WaitForMainMenu();
+  HWND menu = MainMenuWithPointerAside(tool);
   ASSERT_NE(menu, nullptr);
   const std::vector<std::string> kinds = AllKindFolders(Options().discFolder);
   constexpr std::size_t kCount = std::size(kConditions);

@@ -52,7 +52,7 @@ HWND FindContentSelection(DWORD pid) {
 TEST(Bench, DiscIdentified) {
   e2e::ToolProcess tool;
   const DWORD pid = tool.pid();
-  HWND menu = tool.WaitForMainMenu();
+  HWND menu = MainMenuWithPointerAside(tool);
   ASSERT_NE(menu, nullptr);
   Samples identified("identified_ms");
   for (int round = 0; round < QuickRounds(); ++round) {
@@ -92,7 +92,7 @@ CpuShare ReadCpuShare(const std::string& toolHostPid) {
 TEST(Bench, WaitingForDisc) {
   e2e::ToolProcess tool;
   const DWORD pid = tool.pid();
-  HWND menu = tool.WaitForMainMenu();
+  HWND menu = MainMenuWithPointerAside(tool);
   ASSERT_NE(menu, nullptr);
   const std::string toolHostPid = FindHostProcess("TavCopyTool.exe");
   ASSERT_FALSE(toolHostPid.empty()) << "the tool's process is not found under /proc";
@@ -123,7 +123,7 @@ TEST(Bench, WaitingForDisc) {
 
 TEST(Bench, CopyStep) {
   e2e::ToolProcess tool;
-  HWND menu = tool.WaitForMainMenu();
+  HWND menu = MainMenuWithPointerAside(tool);
   ASSERT_NE(menu, nullptr);
   const std::vector<std::string> kinds = AllKindFolders(Options().discFolder);
   StepSamples step("copy_tool"), floor("copy_floor");
