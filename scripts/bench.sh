@@ -2,11 +2,13 @@
 # Benchmarks: the tool's speed against its floors, measured side by side.
 # Builds the exe and the bench programs, prepares a Wine prefix and discs of
 # its own under build/bench/, takes every figure alternately with its floor
-# (medians of ROUNDS samples each) and prints one table, also written to
+# (medians of ROUNDS samples each; thrice as many for the quick ones:
+# start-up, detection, the walks) and prints one table, also written to
 # build/bench/results.md. Not part of the test command: the machine's load
 # moves these figures, so they are read, never asserted.
 # Usage: bench.sh [ROUNDS]   (default 3)
 set -euo pipefail
+self="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
@@ -75,8 +77,9 @@ measure() {
   driver --gtest_filter=Bench.WaitingForDisc --seconds=5
   set_labels "${copy_disc[0]}" "${walk_disc[0]}"
   driver --gtest_filter=Bench.StartUp:Bench.DiscIdentified:Bench.CopyStep
+  # A walk takes a second or two: thrice the rounds for a steadier median.
   scripts/wine-run.sh "$prefix" "$programs/bench_walk.exe" --disc='F:\TestDoc_T' --copy="$walk_copy" \
-    --rounds="$rounds"
+    --rounds=$((rounds * 3))
   # Why a copy could take longer inside the tool: one condition at a time.
   driver --gtest_filter=Bench.ShellCopyConditions
   wineserver -k 2>/dev/null || true
@@ -95,12 +98,12 @@ build_windows bench_programs
 mkdir -p "$bench"
 load_before=$(uptime)
 log="$bench/measure.log"
-xvfb-run -a -s "-screen 0 1024x768x24" "$0" --measure "$rounds" | tee "$log"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$self" --measure "$rounds" | tee "$log"
 load_after=$(uptime)
 {
   echo "# TavCopyTool benchmarks"
   echo
-  echo "$(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo '?'), $rounds rounds, medians; Wine $(wine --version 2>/dev/null || /usr/lib/wine/wine64 --version), $(nproc) cores."
+  echo "$(date -u '+%Y-%m-%d %H:%M UTC'), commit $(git rev-parse --short HEAD 2>/dev/null || echo '?'), medians of $rounds rounds ($((rounds * 3)) for start-up, detection and the walks); Wine $(wine --version 2>/dev/null || /usr/lib/wine/wine64 --version), $(nproc) cores."
   echo "Load before: $load_before"
   echo "Load after:  $load_after"
   echo
