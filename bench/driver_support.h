@@ -1,6 +1,6 @@
 #pragma once
 // Steps the bench driver times: a program's start to its main window, a run
-// of the bare shell copy, the next message box of the tool, CPU time read.
+// of the bare shell copy, the tool's copy step, and the waits they need.
 #include <windows.h>
 
 #include <string>
