@@ -151,10 +151,15 @@ bool CopySelectedKinds(CommandContext& ctx) {
       if (!FitsShellPath(path)) return false;
 
   if (!ctx.files.RunShellOperation(ShellOp::Copy, sources, app.m_szDestDir).Succeeded()) return false;
+  return KindFoldersArrived(ctx.files, sources, targets);
+}
 
+bool KindFoldersArrived(IFileSystem& files, const std::vector<std::string>& sources,
+                        const std::vector<std::string>& targets) {
+  if (sources.size() != targets.size()) return false;
   for (std::size_t i = 0; i < sources.size(); ++i) {
-    const auto onDisc = ctx.files.ListTree(sources[i]);
-    if (!onDisc || !FilesArrived(ctx.files, *onDisc, targets[i])) return false;
+    const auto onDisc = files.ListTree(sources[i]);
+    if (!onDisc || !FilesArrived(files, *onDisc, targets[i])) return false;
   }
   return true;
 }

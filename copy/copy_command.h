@@ -4,6 +4,9 @@
 // free-space check, confirmation, one shell copy of the chosen kind folders,
 // the data folder's record, the offer to copy a Ver2.0 disc into the same
 // folder, and the offer of another disc.
+#include <string>
+#include <vector>
+
 #include "command/command_context.h"
 
 void RunCopyCommand(CommandContext& ctx);
@@ -15,3 +18,8 @@ void RunCopyCommand(CommandContext& ctx);
 // the data folder with its size. Paths the shell cannot take are refused
 // without calling it. What was copied before a failure stays.
 bool CopySelectedKinds(CommandContext& ctx);
+
+// The copy's arrival check: every file of each source kind folder is in the
+// target kind folder of the same index with its size.
+bool KindFoldersArrived(IFileSystem& files, const std::vector<std::string>& sources,
+                        const std::vector<std::string>& targets);

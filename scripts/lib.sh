@@ -27,10 +27,11 @@ build_native() {
   cmake --build "$BUILD_ROOT/native"
 }
 
+# Builds the Windows tree, or only the given targets of it.
 build_windows() {
   cmake -S . -B "$BUILD_ROOT/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DTAV_RELEASE_DIR="$BUILD_ROOT/release" >/dev/null
-  cmake --build "$BUILD_ROOT/win"
+  cmake --build "$BUILD_ROOT/win" ${1:+--target "$@"}
 }
 
 # The release archive and installer, into $BUILD_ROOT/release.

@@ -56,15 +56,19 @@ void ExpectBox(DWORD pid, const std::string& text, int answer, const std::string
   Answer(box, answer);
 }
 
-void ConfirmDiscWait(DWORD pid, const std::string& shot) {
-  // The disc wait dialog is the copy dialog without the kind check boxes.
+HWND WaitForDiscWait(DWORD pid) {
   HWND dialog = nullptr;
   WaitUntil([&] {
-    dialog = FindTopWindow(pid, "Tavコピーツール - データのコピー");
+    dialog = FindTopWindow(pid, kCopyTitle);
     return dialog && !GetDlgItem(dialog, 1029) && GetDlgItem(dialog, IDOK);
   });
+  if (dialog) Sleep(150);
+  return dialog;
+}
+
+void ConfirmDiscWait(DWORD pid, const std::string& shot) {
+  HWND dialog = WaitForDiscWait(pid);
   ASSERT_NE(dialog, nullptr) << "no disc wait dialog";
-  Sleep(150);
   if (!shot.empty()) Shot(shot);
   Click(dialog, IDOK);
 }
@@ -156,14 +160,25 @@ std::map<std::string, std::string> LookAtContentSelection(DWORD pid, HWND menu, 
   return offered;
 }
 
-void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
-               const std::string& dataFolder, const std::string& shots) {
+MessageBoxSeen OpenCopyConfirmation(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
+                                    const std::string& dataFolder, const std::string& shots) {
   Click(menu, 1000);
   ConfirmDiscWait(pid, StepShot(shots, 1, "disc-wait"));
   ChooseKinds(pid, kinds, StepShot(shots, 2, "content-selection"));
   ChooseDrive(pid, kCopyTitle, drive, StepShot(shots, 3, "destination"));
   ExpectBox(pid, dataFolder + " は存在しません。作成しますか？", IDYES, StepShot(shots, 4, "create-folder"));
-  ExpectBox(pid, "コピーを開始しますか？", IDYES, StepShot(shots, 5, "start-copy"));
+  const MessageBoxSeen box = WaitForMessageBox(pid);
+  EXPECT_EQ(box.text, "コピーを開始しますか？");
+  const std::string shot = StepShot(shots, 5, "start-copy");
+  if (!shot.empty()) Shot(shot);
+  return box;
+}
+
+void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
+               const std::string& dataFolder, const std::string& shots) {
+  const MessageBoxSeen box = OpenCopyConfirmation(pid, menu, kinds, drive, dataFolder, shots);
+  ASSERT_NE(box.window, nullptr) << "no question before the copy";
+  Answer(box, IDYES);
 }
 
 void MoveDataSet(DWORD pid, HWND menu, const std::string& line, char drive, const std::string& newFolder,

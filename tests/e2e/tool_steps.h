@@ -20,6 +20,8 @@ HWND WaitForDialog(DWORD pid, const std::string& title, int controlId);
 void ExpectBox(DWORD pid, const std::string& text, int answer, const std::string& shot = "");
 
 // The steps of a copy.
+// The disc wait dialog, once shown (the copy dialog without the kind check boxes).
+HWND WaitForDiscWait(DWORD pid);
 void ConfirmDiscWait(DWORD pid, const std::string& shot = "");
 // The kinds the content selection offers (enabled and ticked) with their
 // size labels, e.g. "Word" -> "（約3MB）".
@@ -44,8 +46,12 @@ constexpr const char* kVer2Offer =
 // "データのコピー" up to the content selection: the kinds it offers with
 // their size labels (as OfferedKinds), then "ｷｬﾝｾﾙ" back to the menu.
 std::map<std::string, std::string> LookAtContentSelection(DWORD pid, HWND menu, const std::string& shot = "");
-// From "データのコピー" to "コピーを開始しますか？" answered yes; the data
-// folder is new, so the folder question comes first.
+// From "データのコピー" to "コピーを開始しますか？", which is returned
+// unanswered; the data folder is new, so the folder question comes first.
+automation::MessageBoxSeen OpenCopyConfirmation(DWORD pid, HWND menu, const std::vector<std::string>& kinds,
+                                                char drive, const std::string& dataFolder,
+                                                const std::string& shots = "");
+// The same, with "コピーを開始しますか？" answered yes.
 void StartCopy(DWORD pid, HWND menu, const std::vector<std::string>& kinds, char drive,
                const std::string& dataFolder, const std::string& shots = "");
 // A whole move to a new data folder, "別のデータを移動しますか？" answered no.
