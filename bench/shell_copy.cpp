@@ -1,8 +1,9 @@
 // The copy step's floor: one bare SHFileOperationW copy of kind folders into a
-// data folder, with the tool's flags, timed around the call alone. Built three
-// times (console; console with the tool's manifest; windows subsystem), and
-// its switches add one more of the tool's conditions each, so that a slower
-// call inside the tool can be traced to one difference.
+// data folder, with the tool's flags, timed around the call alone. Built four
+// times (console or windows subsystem, without or with the tool's resources:
+// manifest, templates, icon), and its switches add one more of the tool's
+// conditions each, so that a slower call inside the tool can be traced to one
+// difference.
 // Usage: bench_shell_copy --to=DATA_FOLDER [--owner] [--com] [--wait-cursor] FOLDER...
 // Prints: shell_copy <wall ms> <CPU ms of this process> <CPU ms of the
 //         wineserver> <SHFileOperationW result> <fAnyOperationsAborted>
