@@ -2,6 +2,9 @@
 # lines that the bench programs print. Variables: exe_bytes (the exe's size).
 # Usage: awk -v exe_bytes=N -f bench-table.awk measure.log
 
+# Wine programs end their lines with CR LF.
+{ sub(/\r$/, "") }
+
 $1 == "bench" {
   median[$2] = $3
   samples[$2] = ""
