@@ -22,18 +22,16 @@ struct ContentKindInfo {
   int checkBoxId;
   int sizeLabelId;
   int descriptionId;        // 1016..1021, then 1030 for VOICE
-  const char* description;
-  int dialogRow;            // 1 = top row; Word stands above Ichitaro
 };
 
 inline constexpr std::array<ContentKindInfo, kKindCount> kContentKinds = {{
-    {ContentKind::Ichitaro, "Ichitaro", 1007, 1022, 1016, "編集ファイル、要一太郎10以降", 2},
-    {ContentKind::Word, "Word", 1008, 1023, 1017, "編集ファイル、要MS-Word97以降（2000以降を推奨）", 1},
-    {ContentKind::PDF, "PDF", 1009, 1024, 1018, "原稿ファイル、要AcrobatReader4.0/4.05以上", 3},
-    {ContentKind::TIF, "TIF", 1010, 1025, 1019, "Word・一太郎化されていない原稿画像データ", 6},
-    {ContentKind::TXT, "TXT", 1011, 1026, 1020, "問題プレビューをテキスト表示する場合必要", 4},
-    {ContentKind::TXT0, "TXT0", 1012, 1027, 1021, "プレーンテキストファイル、冊子分ごと", 5},
-    {ContentKind::VOICE, "VOICE", 1013, 1028, 1030, "音声ファイル、要MP3再生ソフト", 7},
+    {ContentKind::Ichitaro, "Ichitaro", 1007, 1022, 1016},
+    {ContentKind::Word, "Word", 1008, 1023, 1017},
+    {ContentKind::PDF, "PDF", 1009, 1024, 1018},
+    {ContentKind::TIF, "TIF", 1010, 1025, 1019},
+    {ContentKind::TXT, "TXT", 1011, 1026, 1020},
+    {ContentKind::TXT0, "TXT0", 1012, 1027, 1021},
+    {ContentKind::VOICE, "VOICE", 1013, 1028, 1030},
 }};
 
 constexpr int KindIndex(ContentKind kind) { return static_cast<int>(kind); }

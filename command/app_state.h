@@ -1,13 +1,15 @@
 #pragma once
-// The current data set and the start-up results: the one place where a
-// command's dialogs leave their results for the next dialog and the command.
-// The Win32 application object derives from it; the core works on it alone.
+// The current data set and the start-up results. The dialogs read it; the
+// commands write what a dialog handed back with the Apply functions below,
+// for the next dialog and the command's own steps. The Win32 application
+// object derives from it; the core works on it alone.
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "catalogue/content_kinds.h"
 #include "catalogue/subject_catalogue.h"
+#include "command/dialog_results.h"
 
 struct TavAppState {
   std::string m_szAppDir;    // folder of the executable, ending with '\'
@@ -29,3 +31,15 @@ struct TavAppState {
   std::string m_szDataDir;      // registered data folder chosen for a move or delete
   std::array<bool, kKindCount> m_bKind{};  // kind order
 };
+
+// The disc, its drive and its subject; the display name with the edition.
+void ApplyIdentifiedDisc(const IdentifiedDisc& identified, TavAppState& app);
+void ApplyChosenKinds(const ChosenKinds& chosen, TavAppState& app);
+// m_szDestDir, and for a move the registered folder into m_szDataDir.
+void ApplyCopyDestination(const ChosenDestination& chosen, TavAppState& app);
+void ApplyMoveDestination(const ChosenDestination& chosen, TavAppState& app);
+// The subject's name, code and key (all three empty when the line named no
+// subject) and the year. m_szEdition keeps what a copy left there.
+void ApplyDataSetToMove(const ChosenDataSet& chosen, TavAppState& app);
+// As for a move, and the record read into m_szDataDir.
+void ApplyDataSetToDelete(const ChosenDataSet& chosen, TavAppState& app);

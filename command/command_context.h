@@ -1,16 +1,16 @@
 #pragma once
-// What a command works with: the application state, the ports, the main
+// What a command works with: the application state, its dialogs, the ports, the main
 // menu's busy flag (TRUE around free-space queries, tree walks and shell
 // operations, so re-entry through nested message loops finds the buttons
 // inert) and the wait cursor shown meanwhile.
 #include "command/app_state.h"
+#include "command/command_dialogs.h"
 #include "platform/disk_port.h"
 #include "platform/file_port.h"
 #include "platform/profile_port.h"
 #include "platform/prompt_port.h"
 #include "platform/registry_port.h"
 #include "platform/wait_cursor_port.h"
-#include "platform/wizard_port.h"
 
 struct CommandContext {
   TavAppState& app;
@@ -19,7 +19,7 @@ struct CommandContext {
   IFileSystem& files;
   IProfile& profile;
   IPrompts& prompts;
-  IWizard& wizard;
+  ICommandDialogs& dialogs;
   bool& busy;
   IWaitCursor& waitCursor;
 };

@@ -36,7 +36,12 @@ constexpr const char* kNotThatDiscQuestion =
 constexpr const char* kCompletedMessage = "コピーを完了しました。";
 constexpr const char* kAnotherDiscQuestion = "別のディスクをコピーしますか？";
 
-bool RunsOk(CommandContext& ctx, WizardDialog dialog) { return ctx.wizard.Run(dialog) == mb::kIdOk; }
+// The disc wait dialog; false when the user cancelled it.
+bool WaitForDisc(CommandContext& ctx) {
+  const auto identified = ctx.dialogs.WaitForDisc();
+  if (identified) ApplyIdentifiedDisc(*identified, ctx.app);
+  return identified.has_value();
+}
 
 // Rights were gathered per subject at start-up; the disc's code letter picks
 // the flag. A code outside the catalogue grants nothing.
@@ -62,13 +67,19 @@ bool RunCopyWizard(CommandContext& ctx) {
   WizardStep step = WizardStep::SelectKinds;
   for (;;) {
     switch (step) {
-      case WizardStep::SelectKinds:
-        if (!RunsOk(ctx, WizardDialog::CopySelect)) return false;
+      case WizardStep::SelectKinds: {
+        const auto chosen = ctx.dialogs.SelectKinds();
+        if (!chosen) return false;
+        ApplyChosenKinds(*chosen, ctx.app);
         step = WizardStep::ChooseDestination;
         break;
-      case WizardStep::ChooseDestination:
-        step = RunsOk(ctx, WizardDialog::CopyDest) ? WizardStep::CheckFreeSpace : WizardStep::SelectKinds;
+      }
+      case WizardStep::ChooseDestination: {
+        const auto chosen = ctx.dialogs.ChooseCopyDestination();
+        if (chosen) ApplyCopyDestination(*chosen, ctx.app);
+        step = chosen ? WizardStep::CheckFreeSpace : WizardStep::SelectKinds;
         break;
+      }
       case WizardStep::CheckFreeSpace: {
         std::optional<std::uint64_t> freeBytes;
         {
@@ -121,7 +132,7 @@ void CopyConfirmedDisc(CommandContext& ctx) {
 
 void RunCopyCommand(CommandContext& ctx) {
   if (ctx.busy) return;
-  if (!RunsOk(ctx, WizardDialog::DiscWait)) return;
+  if (!WaitForDisc(ctx)) return;
   for (;;) {
     if (!HasRightsOnDisc(ctx.app)) {
       const TavAppState& app = ctx.app;
@@ -132,7 +143,7 @@ void RunCopyCommand(CommandContext& ctx) {
     if (!RunCopyWizard(ctx)) return;
     CopyConfirmedDisc(ctx);
     if (!AskYes(ctx, kAnotherDiscQuestion)) return;
-    if (!RunsOk(ctx, WizardDialog::DiscWait)) return;
+    if (!WaitForDisc(ctx)) return;
   }
 }
 

@@ -41,21 +41,10 @@ LabelClassification ClassifyVolumeLabel(std::string_view label) {
   return {};
 }
 
-void ApplyIdentifiedDisc(const DiscIdentity& disc, std::string_view cdRoot, TavAppState& app) {
-  app.m_szDiscLabel = AsciiUpper(disc.label);
-  app.m_szCdRoot = std::string(cdRoot);
-  app.m_szYear = disc.year;
-  app.m_szSubject = std::string(1, disc.subject->code);
-  app.m_szEdition = disc.edition;
-  app.m_szSubjectKey = disc.subject->keyName;
-  app.m_szSubjectName = SubjectDisplayName(*disc.subject, disc.edition);
-}
-
-DetectionResult RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMessage, TavAppState& app) {
-  app.m_szDiscLabel.clear();
+DetectionOutcome RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMessage) {
   bool foreignSeen = false;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (pumpOneMessage && !pumpOneMessage()) return DetectionResult::Cancelled;
+    if (pumpOneMessage && !pumpOneMessage()) return {DetectionResult::Cancelled};
     const std::string root = std::string(1, letter) + ":\\";
     if (disks.DriveTypeOf(root) != DriveType::CdRom) continue;
     const auto label = disks.VolumeLabel(root);
@@ -63,8 +52,7 @@ DetectionResult RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMes
     const LabelClassification c = ClassifyVolumeLabel(*label);
     switch (c.kind) {
       case LabelClass::Product:
-        ApplyIdentifiedDisc(c.disc, root, app);
-        return DetectionResult::Found;
+        return {DetectionResult::Found, {c.disc, root}};
       case LabelClass::Foreign:
         foreignSeen = true;
         break;
@@ -72,7 +60,7 @@ DetectionResult RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMes
         break;
     }
   }
-  return foreignSeen ? DetectionResult::ForeignSeen : DetectionResult::NothingFound;
+  return {foreignSeen ? DetectionResult::ForeignSeen : DetectionResult::NothingFound};
 }
 
 bool IsSameDiscInDrive(IDisks& disks, std::string_view cdRoot, std::string_view discLabel) {

@@ -19,7 +19,9 @@ constexpr const char* kAnotherQuestion = "別のデータを削除しますか�
 // The list until the user confirms; false when the user left the list.
 bool ChooseAndConfirm(CommandContext& ctx) {
   for (;;) {
-    if (ctx.wizard.Run(WizardDialog::DeleteList) != mb::kIdOk) return false;
+    const auto chosen = ctx.dialogs.ChooseDataSetToDelete();
+    if (!chosen) return false;
+    ApplyDataSetToDelete(*chosen, ctx.app);
     if (AskYes(ctx, kStartQuestion)) return true;
   }
 }

@@ -20,8 +20,6 @@ constexpr const char* kInterruptedMessage = "移動を中断しました。";
 constexpr const char* kCompletedMessage = "移動を完了しました。";
 constexpr const char* kAnotherQuestion = "別のデータを移動しますか？";
 
-bool RunsOk(CommandContext& ctx, WizardDialog dialog) { return ctx.wizard.Run(dialog) == mb::kIdOk; }
-
 bool OnSameDrive(std::string_view a, std::string_view b) {
   return !a.empty() && !b.empty() && AsciiUpper(a.substr(0, 1)) == AsciiUpper(b.substr(0, 1));
 }
@@ -68,13 +66,19 @@ bool RunMoveSteps(CommandContext& ctx) {
   MoveStep step = MoveStep::List;
   for (;;) {
     switch (step) {
-      case MoveStep::List:
-        if (!RunsOk(ctx, WizardDialog::MoveList)) return false;
+      case MoveStep::List: {
+        const auto chosen = ctx.dialogs.ChooseDataSetToMove();
+        if (!chosen) return false;
+        ApplyDataSetToMove(*chosen, ctx.app);
         step = MoveStep::Destination;
         break;
-      case MoveStep::Destination:
-        step = RunsOk(ctx, WizardDialog::MoveDest) ? MoveStep::Space : MoveStep::List;
+      }
+      case MoveStep::Destination: {
+        const auto chosen = ctx.dialogs.ChooseMoveDestination();
+        if (chosen) ApplyMoveDestination(*chosen, ctx.app);
+        step = chosen ? MoveStep::Space : MoveStep::List;
         break;
+      }
       case MoveStep::Space:
         step = HasRoomForMove(ctx) ? MoveStep::Confirm : MoveStep::Destination;
         break;

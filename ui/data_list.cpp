@@ -6,16 +6,12 @@
 namespace {
 
 const DataListTexts kMoveTexts = {
-    "Tavコピーツール - データの移動",
-    "移動元のデータを選択して、[次へ]をクリックしてください。",
     "移動できるデータがありません。",
     "移動するデータを選択してください。",
     false,
 };
 
 const DataListTexts kDeleteTexts = {
-    "Tavコピーツール - データの削除",
-    "削除するデータを選択し、[次へ]をクリックしてください。",
     "削除できるデータがありません。",
     "削除するデータを選択してください。",
     true,
@@ -37,25 +33,16 @@ std::vector<std::string> BuildDataListLines(IRegistry& registry, const std::arra
   return lines;
 }
 
-void ApplyChosenLine(std::string_view line, TavAppState& app) {
+ChosenDataSet DataSetOfLine(std::string_view line) {
   const ListLine parsed = ParseListLine(line);
-  if (parsed.subject) {
-    app.m_szSubjectName = parsed.subject->displayName;
-    app.m_szSubject = std::string(1, parsed.subject->code);
-    app.m_szSubjectKey = parsed.subject->keyName;
-  } else {
-    app.m_szSubjectName.clear();
-    app.m_szSubject.clear();
-    app.m_szSubjectKey.clear();
-  }
-  app.m_szYear = parsed.year;
+  return {parsed.subject, parsed.year, {}};
 }
 
-bool ConfirmChosenLine(IRegistry& registry, DataListVariant variant, std::string_view line, TavAppState& app) {
-  ApplyChosenLine(line, app);
-  if (!DataListTextsFor(variant).readsRecord) return true;
-  auto folder = ReadDataDirRecord(registry, app.m_szSubjectKey, app.m_szYear);
-  if (!folder) return false;
-  app.m_szDataDir = std::move(*folder);
-  return true;
+std::optional<ChosenDataSet> ConfirmChosenLine(IRegistry& registry, DataListVariant variant, std::string_view line) {
+  ChosenDataSet chosen = DataSetOfLine(line);
+  if (!DataListTextsFor(variant).readsRecord) return chosen;
+  auto folder = ReadDataDirRecord(registry, chosen.subject ? chosen.subject->keyName : "", chosen.year);
+  if (!folder) return std::nullopt;
+  chosen.dataDir = std::move(*folder);
+  return chosen;
 }

@@ -11,19 +11,13 @@ const char* const kSameFolderMessage = "移動元フォルダと同じフォル�
 namespace {
 
 const DestDialogTexts kCopyTexts = {
-    "Tavコピーツール - データのコピー",
-    "セットされたCD-ROMは「Tav???? ？？？」です。",
     "セットされたCD-ROMは「Tav%s %s」です。",
-    "コピー先のドライブを指定して、[次へ]をクリックしてください。",
     "コピー先のドライブを指定してください。",
     false,
 };
 
 const DestDialogTexts kMoveTexts = {
-    "Tavコピーツール - データの移動",
-    "選択されたデータは「Tav???? ？？？」です。",
     "選択されたデータは「Tav%s %s」です。",
-    "移動先のドライブを指定して、[次へ]をクリックしてください。",
     "移動先のドライブを指定してください。",
     true,
 };
@@ -85,9 +79,10 @@ bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFo
   return EqualsIgnoreAsciiCase(WithoutTrailingBackslash(registeredFolder), composedFolder);
 }
 
-MoveSourceCheck CheckMoveSource(IRegistry& registry, TavAppState& app, std::string_view composedFolder) {
+CheckedMoveSource CheckMoveSource(IRegistry& registry, const TavAppState& app, std::string_view composedFolder) {
   auto registered = ReadDataDirRecord(registry, app.m_szSubjectKey, app.m_szYear);
-  if (!registered) return MoveSourceCheck::RecordUnreadable;
-  app.m_szDataDir = std::move(*registered);
-  return IsSameFolder(app.m_szDataDir, composedFolder) ? MoveSourceCheck::SameFolder : MoveSourceCheck::Accepted;
+  if (!registered) return {};
+  const MoveSourceCheck check =
+      IsSameFolder(*registered, composedFolder) ? MoveSourceCheck::SameFolder : MoveSourceCheck::Accepted;
+  return {check, std::move(*registered)};
 }

@@ -16,11 +16,10 @@
 
 enum class DestVariant { Copy, Move };
 
+// What the code of the two variants needs; their titles and the other texts
+// live in the templates.
 struct DestDialogTexts {
-  const char* title;
-  const char* templateDataLine;  // the data set line before initialisation
   const char* dataLineFormat;    // "…「Tav%s %s」です。": year, then subject name
-  const char* prompt;
   const char* noDriveMessage;    // nothing chosen, or no drive to choose
   bool checksRegisteredFolder;   // the move variant refuses the data set's own folder
 };
@@ -56,8 +55,12 @@ bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFo
 
 enum class MoveSourceCheck { Accepted, RecordUnreadable, SameFolder };
 
+struct CheckedMoveSource {
+  MoveSourceCheck check = MoveSourceCheck::RecordUnreadable;
+  std::string registeredFolder;  // as recorded; empty when unreadable
+};
+
 // The move variant's check before it accepts a destination: reads the data
-// set's record (m_szSubjectKey, m_szYear) into m_szDataDir and refuses the
-// folder it already lies in. m_szDataDir is left alone when the record cannot
-// be read.
-MoveSourceCheck CheckMoveSource(IRegistry& registry, TavAppState& app, std::string_view composedFolder);
+// set's record (m_szSubjectKey, m_szYear) and refuses the folder it already
+// lies in.
+CheckedMoveSource CheckMoveSource(IRegistry& registry, const TavAppState& app, std::string_view composedFolder);

@@ -5,35 +5,38 @@
 #include "ui/win32/data_list_dlg.h"
 #include "ui/win32/dest_dlg.h"
 
-DialogRunner::DialogRunner(TavAppState& app, const DialogPorts& ports) : app_(app), ports_(ports) {}
+namespace {
+
+// Makes the dialog on its first run, runs it modally and hands back what the
+// user confirmed; nothing when the dialog ended otherwise.
+template <typename Dialog, typename... Args>
+auto RunKept(std::unique_ptr<Dialog>& slot, Args&&... args) -> std::optional<std::decay_t<decltype(slot->Chosen())>> {
+  if (!slot) slot = std::make_unique<Dialog>(std::forward<Args>(args)...);
+  if (slot->DoModal() != IDOK) return std::nullopt;
+  return slot->Chosen();
+}
+
+}  // namespace
+
+DialogRunner::DialogRunner(const TavAppState& app, const DialogPorts& ports) : app_(app), ports_(ports) {}
 DialogRunner::~DialogRunner() = default;
 
-std::unique_ptr<CDialog>& DialogRunner::Slot(WizardDialog dialog) {
-  const DestDialogInputs dest{app_, ports_.registry, ports_.disks, ports_.files, ports_.prompts};
-  switch (dialog) {
-    case WizardDialog::CopySelect:
-      if (!copySelect_) copySelect_ = std::make_unique<CCopySelectDlg>(app_);
-      return copySelect_;
-    case WizardDialog::CopyDest:
-      if (!copyDest_) copyDest_ = std::make_unique<CCopyDestDlg>(dest);
-      return copyDest_;
-    case WizardDialog::MoveList:
-      if (!moveList_) moveList_ = std::make_unique<CMoveListDlg>(app_, ports_.registry);
-      return moveList_;
-    case WizardDialog::MoveDest:
-      if (!moveDest_) moveDest_ = std::make_unique<CMoveDestDlg>(dest);
-      return moveDest_;
-    case WizardDialog::DeleteList:
-    default:
-      if (!deleteList_) deleteList_ = std::make_unique<CDeleteListDlg>(app_, ports_.registry);
-      return deleteList_;
-  }
+std::optional<IdentifiedDisc> DialogRunner::WaitForDisc() {
+  CDiscWaitDlg discWait(ports_.disks);
+  if (discWait.DoModal() != IDOK) return std::nullopt;
+  return discWait.Identified();
 }
 
-int DialogRunner::Run(WizardDialog dialog) {
-  if (dialog == WizardDialog::DiscWait) {
-    CDiscWaitDlg discWait(ports_.disks, app_);
-    return static_cast<int>(discWait.DoModal());
-  }
-  return static_cast<int>(Slot(dialog)->DoModal());
+std::optional<ChosenKinds> DialogRunner::SelectKinds() { return RunKept(copySelect_, app_); }
+
+std::optional<ChosenDestination> DialogRunner::ChooseCopyDestination() {
+  return RunKept(copyDest_, DestDialogInputs{app_, ports_.registry, ports_.disks, ports_.files, ports_.prompts});
 }
+
+std::optional<ChosenDataSet> DialogRunner::ChooseDataSetToMove() { return RunKept(moveList_, app_, ports_.registry); }
+
+std::optional<ChosenDestination> DialogRunner::ChooseMoveDestination() {
+  return RunKept(moveDest_, DestDialogInputs{app_, ports_.registry, ports_.disks, ports_.files, ports_.prompts});
+}
+
+std::optional<ChosenDataSet> DialogRunner::ChooseDataSetToDelete() { return RunKept(deleteList_, app_, ports_.registry); }

@@ -1,5 +1,7 @@
 #include "copy/win32/copy_select_dlg.h"
 
+#include <algorithm>
+
 #include "catalogue/content_kinds.h"
 #include "copy/content_selection.h"
 #include "platform/prompt_port.h"
@@ -7,15 +9,14 @@
 #include "res/resource.h"
 
 // Enter would press "次へ", the default button: only a click confirms.
-CCopySelectDlg::CCopySelectDlg(TavAppState& app)
+CCopySelectDlg::CCopySelectDlg(const TavAppState& app)
     : CDialog(IDD_COPY_SELECT, {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .ignoreF1 = true}), app_(app) {}
 
 BOOL CCopySelectDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   CWaitCursor wait;
-  TavAppState& app = app_;
+  const TavAppState& app = app_;
   SetItemText(IDC_DATASET_LINE, DiscCaptionLine(app.m_szYear, app.m_szSubjectName));
-  app.m_nRequiredSize = 0;
 
   // Runs on every showing: stepping back from the destination dialog brings
   // the default ticks back, not the user's earlier ones.
@@ -36,12 +37,14 @@ bool CCopySelectDlg::IsKindTicked(int kindIndex) const {
   return SendItemMessage(kContentKinds[kindIndex].checkBoxId, BM_GETCHECK) == BST_CHECKED;
 }
 
-void CCopySelectDlg::UpdateRequiredSpace() {
+KindFlags CCopySelectDlg::TickedKinds() const {
   KindFlags ticked{};
   for (int k = 0; k < kKindCount; ++k) ticked[k] = IsKindTicked(k);
-  TavAppState& app = app_;
-  app.m_nRequiredSize = RequiredSpace(app.m_nKindSize, ticked);
-  SetItemText(IDC_REQUIRED_SPACE, RequiredSpaceLine(app.m_nRequiredSize));
+  return ticked;
+}
+
+void CCopySelectDlg::UpdateRequiredSpace() {
+  SetItemText(IDC_REQUIRED_SPACE, RequiredSpaceLine(RequiredSpace(app_.m_nKindSize, TickedKinds())));
 }
 
 BOOL CCopySelectDlg::OnCommand(int id, int code) {
@@ -51,15 +54,11 @@ BOOL CCopySelectDlg::OnCommand(int id, int code) {
 }
 
 void CCopySelectDlg::OnOK() {
-  TavAppState& app = app_;
-  bool any = false;
-  for (int k = 0; k < kKindCount; ++k) {
-    app.m_bKind[k] = IsKindTicked(k);
-    any = any || app.m_bKind[k];
-  }
-  if (!any) {
+  const KindFlags ticked = TickedKinds();
+  if (std::find(ticked.begin(), ticked.end(), true) == ticked.end()) {
     ShowMessageBox(kNoKindChosenMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
+  chosen_ = {ticked, RequiredSpace(app_.m_nKindSize, ticked)};
   CDialog::OnOK();
 }

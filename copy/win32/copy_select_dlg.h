@@ -2,17 +2,19 @@
 // The content selection dialog: the second step of a copy. Shows the kinds
 // that the identified disc offers (m_bKindOffered, m_nKindSize, found by the
 // command before), ticked, with their sizes; the others unticked and greyed
-// out. Leaves the chosen kinds in m_bKind and their total size in
-// m_nRequiredSize.
+// out. Hands back the chosen kinds and their total size.
 #include "command/app_state.h"
 #include "platform/win32/afx_dialog.h"
 
 class CCopySelectDlg : public CDialog {
  public:
-  // Reads the disc and its kinds from `app`, writes the choice into it.
-  explicit CCopySelectDlg(TavAppState& app);
+  // Reads the disc and its kinds from `app`.
+  explicit CCopySelectDlg(const TavAppState& app);
 
-  // Recomputes m_nRequiredSize from the ticked boxes and rewrites its line.
+  // What the user confirmed with "次へ".
+  const ChosenKinds& Chosen() const { return chosen_; }
+
+  // Recomputes the required space from the ticked boxes and rewrites its line.
   void UpdateRequiredSpace();
 
  protected:
@@ -22,6 +24,8 @@ class CCopySelectDlg : public CDialog {
 
  private:
   bool IsKindTicked(int kindIndex) const;
+  KindFlags TickedKinds() const;
 
-  TavAppState& app_;
+  const TavAppState& app_;
+  ChosenKinds chosen_;
 };

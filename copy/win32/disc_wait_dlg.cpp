@@ -7,10 +7,8 @@
 
 // OK is not the default button, yet the dialog manager would still turn
 // Enter into IDOK and start a scan: Enter is swallowed. Escape cancels.
-CDiscWaitDlg::CDiscWaitDlg(IDisks& disks, TavAppState& app)
-    : CDialog(IDD_DISC_WAIT, {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .ignoreF1 = true}),
-      disks_(disks),
-      app_(app) {}
+CDiscWaitDlg::CDiscWaitDlg(IDisks& disks)
+    : CDialog(IDD_DISC_WAIT, {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .ignoreF1 = true}), disks_(disks) {}
 
 BOOL CDiscWaitDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -75,8 +73,10 @@ bool CDiscWaitDlg::RestBetweenPasses() {
 
 BOOL CDiscWaitDlg::DetectDisc() {
   for (;;) {
-    switch (RunDetectionPass(disks_, [this] { return PumpOneMessage(); }, app_)) {
+    DetectionOutcome pass = RunDetectionPass(disks_, [this] { return PumpOneMessage(); });
+    switch (pass.result) {
       case DetectionResult::Found:
+        identified_ = std::move(pass.found);
         return TRUE;
       case DetectionResult::Cancelled:
         return FALSE;

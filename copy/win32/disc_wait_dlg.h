@@ -2,16 +2,18 @@
 // The disc wait dialog: the first step of a copy. "OK" arms a one-shot timer;
 // its tick scans the CD-ROM drives, pumping one message per drive letter so
 // that painting and "ｷｬﾝｾﾙ" keep working, until a product disc is identified
-// (IDOK, the current data set filled in), a pass saw only a foreign disc (a
-// warning, then OK again) or the user cancels (IDCANCEL).
-#include "command/app_state.h"
+// (IDOK; Identified() holds it), a pass saw only a foreign disc (a warning,
+// then OK again) or the user cancels (IDCANCEL).
+#include "command/dialog_results.h"
 #include "platform/disk_port.h"
 #include "platform/win32/afx_dialog.h"
 
 class CDiscWaitDlg : public CDialog {
  public:
-  // Scans `disks`; the identified disc goes into `app`'s current data set.
-  CDiscWaitDlg(IDisks& disks, TavAppState& app);
+  explicit CDiscWaitDlg(IDisks& disks);
+
+  // The disc of the last successful run.
+  const IdentifiedDisc& Identified() const { return identified_; }
 
   // TRUE from the click on OK until the run ends or is cancelled.
   bool m_bDetecting = false;
@@ -40,5 +42,5 @@ class CDiscWaitDlg : public CDialog {
   bool RestBetweenPasses();
 
   IDisks& disks_;
-  TavAppState& app_;
+  IdentifiedDisc identified_;
 };

@@ -2,7 +2,7 @@
 // One world for the copy, move and delete command tests: a CommandContext over
 // the fakes, a Biology 2007 disc in the CD-ROM drive E:, fixed drives D: and G:
 // with plenty of room, rights on Biology, Earth and World History, and helpers
-// that script what each dialog leaves in the application state.
+// that script what each dialog hands back.
 //
 // The world checks itself when it goes: every box owned by the main window
 // with the tool's caption, the dialog script and the answers used up, the busy
@@ -27,7 +27,7 @@
 #include "platform/fake/fake_prompts.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_wait_cursor.h"
-#include "platform/fake/fake_wizard.h"
+#include "command/fake/fake_command_dialogs.h"
 #include "ui/data_list.h"
 #include "ui/destination.h"
 
@@ -120,8 +120,8 @@ struct CommandWorld {
       EXPECT_EQ(p.owner, PromptOwner::MainWindow) << p.text;
       EXPECT_EQ(p.caption, kCaption) << p.text;
     }
-    EXPECT_FALSE(wizard.unexpected) << "a dialog ran that the script did not expect";
-    EXPECT_TRUE(wizard.script.empty()) << wizard.script.size() << " scripted dialogs never ran";
+    EXPECT_FALSE(dialogs.unexpected) << "a dialog ran that the script did not expect";
+    EXPECT_TRUE(dialogs.script.empty()) << dialogs.script.size() << " scripted dialogs never ran";
     EXPECT_TRUE(prompts.answers.empty()) << prompts.answers.size() << " scripted answers never asked for";
     EXPECT_FALSE(busy) << "busy flag left set";
     EXPECT_EQ(waitCursor.depth, 0) << "wait cursor left up";
@@ -141,9 +141,26 @@ struct CommandWorld {
     if (!busy && waitCursor.depth == 0) return "idle";
     return busy ? "busy without the wait cursor" : "wait cursor without busy";
   }
+  // Notes in `seen` every scripted dialog that runs with the busy flag or the
+  // wait cursor up.
+  void NoteBusyDialogs(std::vector<std::string>& seen) {
+    for (auto& step : dialogs.script)
+      step.run = [this, &seen, inner = step.run] {
+        if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
+        return inner();
+      };
+  }
   void Answer(std::initializer_list<int> answers) { prompts.answers.insert(prompts.answers.end(), answers); }
-  void Expect(WizardDialog dialog, int result, std::function<void()> effect = {}) {
-    wizard.script.push_back({dialog, result, std::move(effect)});
+  // The dialog hands back what `run` gives.
+  void Expect(WizardDialog dialog, std::function<DialogResult()> run) {
+    dialogs.script.push_back({dialog, std::move(run)});
+  }
+  // The user cancels or steps back, once `effect` ran.
+  void ExpectCancel(WizardDialog dialog, std::function<void()> effect = {}) {
+    Expect(dialog, [effect = std::move(effect)] {
+      if (effect) effect();
+      return DialogResult{};
+    });
   }
   std::optional<std::string> Record(const char* subjectKey, const char* valueName) const {
     return registry.Get(RegRoot::LocalMachine, RecordKey(subjectKey), valueName);
@@ -165,29 +182,36 @@ struct CommandWorld {
   }
   static constexpr std::uint64_t kWordAndPdfBytes = 6000;
 
-  // The disc wait dialog identifies whatever disc is in the drive.
+  // Whatever disc is in the drive, as the disc wait dialog identifies it.
+  DialogResult IdentifyDisc() {
+    const DetectionOutcome pass = RunDetectionPass(disks, nullptr);
+    EXPECT_EQ(pass.result, DetectionResult::Found);
+    if (pass.result != DetectionResult::Found) return {};
+    return pass.found;
+  }
   void DiscWait(int result) {
-    Expect(WizardDialog::DiscWait, result, [this, result] {
-      if (result != kOk) return;
-      ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
-    });
+    if (result != kOk) return ExpectCancel(WizardDialog::DiscWait);
+    Expect(WizardDialog::DiscWait, [this] { return IdentifyDisc(); });
   }
-  // The content selection leaves Word and PDF and their size.
+  // The content selection hands back Word and PDF and their size.
   void SelectKinds(int result) {
-    Expect(WizardDialog::CopySelect, result, [this, result] {
-      if (result != kOk) return;
-      app.m_bKind = {};
-      app.m_bKind[KindIndex(ContentKind::Word)] = true;
-      app.m_bKind[KindIndex(ContentKind::PDF)] = true;
-      app.m_nRequiredSize = kWordAndPdfBytes;
+    if (result != kOk) return ExpectCancel(WizardDialog::CopySelect);
+    Expect(WizardDialog::CopySelect, [] {
+      ChosenKinds chosen;
+      chosen.kinds[KindIndex(ContentKind::Word)] = true;
+      chosen.kinds[KindIndex(ContentKind::PDF)] = true;
+      chosen.requiredBytes = kWordAndPdfBytes;
+      return chosen;
     });
   }
-  // The destination dialog composes the data folder on `drive` and creates it.
-  void CopyDest(int result, char drive = 'D') {
-    Expect(WizardDialog::CopyDest, result, [this, result, drive] {
-      if (result != kOk) return;
-      app.m_szDestDir = DataFolder(drive, app.m_szYear, app.m_szSubject);
-      files.AddFolder(app.m_szDestDir);
+  // The destination dialog composes the data folder on `drive` (or takes the
+  // given folder) and creates it.
+  void CopyDest(int result, char drive = 'D', std::string folder = "") {
+    if (result != kOk) return ExpectCancel(WizardDialog::CopyDest);
+    Expect(WizardDialog::CopyDest, [this, drive, folder] {
+      ChosenDestination chosen{folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder, {}};
+      files.AddFolder(chosen.folder);
+      return chosen;
     });
   }
   // Disc, Word and PDF, drive D:, and "はい" to the start question.
@@ -235,23 +259,28 @@ struct CommandWorld {
   std::function<void()> afterChoice;
 
   void DataList(WizardDialog dialog, int result) {
-    Expect(dialog, result, [this, dialog, result] {
-      if (result != kOk) return;
+    if (result != kOk) return ExpectCancel(dialog);
+    Expect(dialog, [this, dialog]() -> DialogResult {
       const auto variant = dialog == WizardDialog::DeleteList ? DataListVariant::Delete : DataListVariant::Move;
-      ASSERT_TRUE(ConfirmChosenLine(registry, variant, listLine, app));
+      const auto chosen = ConfirmChosenLine(registry, variant, listLine);
+      EXPECT_TRUE(chosen.has_value());
+      if (!chosen) return {};
       if (variant == DataListVariant::Delete && afterChoice) afterChoice();
+      return *chosen;
     });
   }
   // The move destination: the data folder composed on `drive` (or the given
-  // folder), the registered folder read into m_szDataDir, the folder created.
+  // folder), the registered folder read, the folder created.
   void MoveDest(int result, char drive = 'G', std::string folder = "") {
-    Expect(WizardDialog::MoveDest, result, [this, result, drive, folder] {
-      if (result != kOk) return;
+    if (result != kOk) return ExpectCancel(WizardDialog::MoveDest);
+    Expect(WizardDialog::MoveDest, [this, drive, folder]() -> DialogResult {
       const std::string composed = folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder;
-      ASSERT_EQ(CheckMoveSource(registry, app, composed), MoveSourceCheck::Accepted);
-      app.m_szDestDir = composed;
+      CheckedMoveSource source = CheckMoveSource(registry, app, composed);
+      EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
+      if (source.check != MoveSourceCheck::Accepted) return {};
       files.AddFolder(composed);
       if (afterChoice) afterChoice();
+      return ChosenDestination{composed, std::move(source.registeredFolder)};
     });
   }
 
@@ -261,10 +290,10 @@ struct CommandWorld {
   FakeFileSystem files;
   FakeProfile profile;
   HookedPrompts prompts;
-  FakeWizard wizard;
+  FakeCommandDialogs dialogs;
   bool busy = false;
   FakeWaitCursor waitCursor;
-  CommandContext ctx{app, registry, disks, files, profile, prompts, wizard, busy, waitCursor};
+  CommandContext ctx{app, registry, disks, files, profile, prompts, dialogs, busy, waitCursor};
 };
 
 // The spellings, each with whether a move or a delete may act on it.

@@ -33,7 +33,7 @@ std::string NoRightsText(const char* year, const char* name) {
 TEST_F(CopyCommand, CopyDoesNothingWhileBusy) {
   busy = true;
   RunCopyCommand(ctx);
-  EXPECT_TRUE(wizard.ran.empty());
+  EXPECT_TRUE(dialogs.ran.empty());
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_TRUE(busy) << "the flag belongs to whoever set it";
   busy = false;
@@ -325,9 +325,9 @@ TEST_F(CopyCommand, AliasDiscIsRecordedAsDataDir02AndDoesNotPassAsItsVer2Disc) {
 TEST_F(CopyCommand, AnotherDiscStartsANewDiscWaitAndChecksRightsForThatDisc) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});  // no Ver2.0; yes, another disc
-  Expect(WizardDialog::DiscWait, kOk, [this] {
+  Expect(WizardDialog::DiscWait, [this] {
     disks.drives['E'].label = "TAV04C_S";  // Chemistry: no rights
-    ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+    return IdentifyDisc();
   });
   RunCopyCommand(ctx);
   EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Question(kVer2Offer), Question(kAnotherDisc),
@@ -338,9 +338,9 @@ TEST_F(CopyCommand, AnotherDiscStartsANewDiscWaitAndChecksRightsForThatDisc) {
 TEST_F(CopyCommand, AnotherDiscIsCopiedAndRecordedInItsOwnRight) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});
-  Expect(WizardDialog::DiscWait, kOk, [this] {
+  Expect(WizardDialog::DiscWait, [this] {
     InsertDisc("TAV03T_S", 'T');
-    ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+    return IdentifyDisc();
   });
   SelectKinds(kOk);
   CopyDest(kOk, 'G');
@@ -374,7 +374,7 @@ TEST(CopyKindSizes, TheSelectionGetsTheDiscsKinds) {
     CommandWorld w;
     c.arrange(w);
     w.DiscWait(kOk);
-    w.Expect(WizardDialog::CopySelect, kCancel, [&w, &c] {
+    w.ExpectCancel(WizardDialog::CopySelect, [&w, &c] {
       EXPECT_EQ(w.app.m_nKindSize, c.sizes);
       EXPECT_EQ(w.app.m_bKindOffered, c.offered);
     });
@@ -393,16 +393,17 @@ TEST_F(CopyCommand, KindFoldersAreMeasuredOncePerIdentifiedDisc) {
   };
   const auto sizesNow = [this] { return app.m_nKindSize[KindIndex(ContentKind::Word)]; };
   DiscWait(kOk);
-  Expect(WizardDialog::CopySelect, kOk, [&] {
+  Expect(WizardDialog::CopySelect, [&] {
     EXPECT_EQ(sizesNow(), 3000);
-    app.m_bKind = {};
-    app.m_bKind[KindIndex(ContentKind::Word)] = true;
-    app.m_nRequiredSize = 3000;
+    ChosenKinds chosen;
+    chosen.kinds[KindIndex(ContentKind::Word)] = true;
+    chosen.requiredBytes = 3000;
+    return chosen;
   });
   // The disc changes behind the destination dialog: the selection shown again
   // keeps what was found for this disc.
-  Expect(WizardDialog::CopyDest, kCancel, [&] { files.AddFile("E:\\TestDoc_B\\Word\\late.doc", 7); });
-  Expect(WizardDialog::CopySelect, kCancel, [&] { EXPECT_EQ(sizesNow(), 3000); });
+  ExpectCancel(WizardDialog::CopyDest, [&] { files.AddFile("E:\\TestDoc_B\\Word\\late.doc", 7); });
+  ExpectCancel(WizardDialog::CopySelect, [&] { EXPECT_EQ(sizesNow(), 3000); });
   RunCopyCommand(ctx);
   EXPECT_EQ(walks, (std::vector<std::string>{"E:\\TestDoc_B\\Word", "E:\\TestDoc_B\\PDF", "E:\\TestDoc_B\\TXT"}));
 }
@@ -419,12 +420,12 @@ TEST_F(CopyCommand, NoWalkOfADiscWithoutRights) {
 TEST_F(CopyCommand, TheNextDiscIsMeasuredForItself) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});
-  Expect(WizardDialog::DiscWait, kOk, [this] {
+  Expect(WizardDialog::DiscWait, [this] {
     InsertDisc("TAV03T_S", 'T');
     files.AddFile("E:\\TestDoc_T\\VOICE\\v.mp3", 4000);
-    ASSERT_EQ(RunDetectionPass(disks, nullptr, app), DetectionResult::Found);
+    return IdentifyDisc();
   });
-  Expect(WizardDialog::CopySelect, kCancel, [this] {
+  ExpectCancel(WizardDialog::CopySelect, [this] {
     EXPECT_EQ(app.m_nKindSize, (std::array<std::int64_t, kKindCount>{0, 3000, 3000, 0, 10, 0, 4000}));
     EXPECT_TRUE(app.m_bKindOffered[KindIndex(ContentKind::VOICE)]);
   });
@@ -455,12 +456,7 @@ TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryTheShellCopyAndItsChecks) {
   };
   ScriptCopyUpToStart();
   Answer({kYes, kNo});  // Ver2.0 with the same disc, then no other disc
-  for (auto& step : wizard.script) {
-    step.effect = [&, inner = step.effect] {
-      if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
-      inner();
-    };
-  }
+  NoteBusyDialogs(seen);
   RunCopyCommand(ctx);
   // First the disc's three kind folders are measured (the INI gives no sizes); then each
   // pass: the shell copy, then the disc's two kind folders and their copies
@@ -484,10 +480,7 @@ TEST(CopyPaths, AKindFolderPathOf260CharactersIsRefusedWithoutTheShell) {
     CommandWorld w;
     w.DiscWait(kOk);
     w.SelectKinds(kOk);
-    w.Expect(WizardDialog::CopyDest, kOk, [&w, &c] {
-      w.app.m_szDestDir = JapanesePath('D', c.japaneseChars);
-      w.files.AddFolder(w.app.m_szDestDir);
-    });
+    w.CopyDest(kOk, 'D', JapanesePath('D', c.japaneseChars));
     w.prompts.answers.assign(c.answers.begin(), c.answers.end());
     RunCopyCommand(w.ctx);
     EXPECT_EQ(w.files.shellCalls.size(), c.copied ? 1u : 0u);

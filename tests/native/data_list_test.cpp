@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "command/app_state.h"
 #include "platform/fake/fake_registry.h"
 
 namespace {
@@ -74,7 +75,7 @@ TEST(ChosenLine, DecodesIntoTheCurrentDataSet) {
     app.m_szSubjectKey = "Biology";
     app.m_szEdition = "W";
     app.m_szDataDir = "D:\\old";
-    ApplyChosenLine(c.line, app);
+    ApplyDataSetToMove(DataSetOfLine(c.line), app);
     EXPECT_EQ(app.m_szSubjectName, c.name);
     EXPECT_EQ(app.m_szSubject, c.code);
     EXPECT_EQ(app.m_szSubjectKey, c.key);
@@ -89,32 +90,27 @@ TEST_F(DataList, OnlyTheDeleteVariantReadsTheChosenRecord) {
   TavAppState app;
   app.m_szDataDir = "untouched";
 
-  EXPECT_TRUE(ConfirmChosenLine(registry, DataListVariant::Move, "Tav2005  物理", app));
+  const auto toMove = ConfirmChosenLine(registry, DataListVariant::Move, "Tav2005  物理");
+  ASSERT_TRUE(toMove);
+  ApplyDataSetToMove(*toMove, app);
   EXPECT_EQ(app.m_szDataDir, "untouched");
 
-  EXPECT_TRUE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2005  物理", app));
+  const auto toDelete = ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2005  物理");
+  ASSERT_TRUE(toDelete);
+  ApplyDataSetToDelete(*toDelete, app);
   EXPECT_EQ(app.m_szDataDir, "D:\\KR_LAB\\Tav2005\\TestDoc_P");
 }
 
-TEST_F(DataList, DeleteOfARecordRemovedMeanwhileFailsButKeepsTheChoice) {
+TEST_F(DataList, DeleteOfARecordRemovedMeanwhileFails) {
   Record("Physics", "DataDir06", "D:\\KR_LAB\\Tav2006\\TestDoc_P");
-  TavAppState app;
-  app.m_szDataDir = "untouched";
-  EXPECT_FALSE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2005  物理", app));
-  EXPECT_EQ(app.m_szDataDir, "untouched");
-  EXPECT_EQ(app.m_szSubjectKey, "Physics");
-  EXPECT_EQ(app.m_szYear, "2005");
-  EXPECT_FALSE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2006  英語・西日本版", app))
+  EXPECT_FALSE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2005  物理"));
+  EXPECT_FALSE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2006  英語・西日本版"))
       << "a line that names no subject has no record";
 }
 
 TEST(DataListTexts, BothVariants) {
   const DataListTexts& move = DataListTextsFor(DataListVariant::Move);
   const DataListTexts& del = DataListTextsFor(DataListVariant::Delete);
-  EXPECT_STREQ(move.title, "Tavコピーツール - データの移動");
-  EXPECT_STREQ(del.title, "Tavコピーツール - データの削除");
-  EXPECT_STREQ(move.instruction, "移動元のデータを選択して、[次へ]をクリックしてください。");
-  EXPECT_STREQ(del.instruction, "削除するデータを選択し、[次へ]をクリックしてください。");
   EXPECT_STREQ(move.emptyListMessage, "移動できるデータがありません。");
   EXPECT_STREQ(del.emptyListMessage, "削除できるデータがありません。");
   EXPECT_STREQ(move.noSelectionMessage, "移動するデータを選択してください。");

@@ -19,7 +19,7 @@ class DeleteCommand : public CommandTest {};
 TEST_F(DeleteCommand, DoesNothingWhileBusy) {
   busy = true;
   RunDeleteCommand(ctx);
-  EXPECT_TRUE(wizard.ran.empty());
+  EXPECT_TRUE(dialogs.ran.empty());
   EXPECT_TRUE(prompts.shown.empty());
   busy = false;
 }
@@ -247,7 +247,7 @@ TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
   SetRecord("Biology", "DataDir05", "G:\\KR_LAB\\Tav2005\\TestDoc_B");
   DataList(WizardDialog::DeleteList, kOk);
   Answer({kYes, kYes});
-  Expect(WizardDialog::DeleteList, kCancel, [this] {
+  ExpectCancel(WizardDialog::DeleteList, [this] {
     std::array<bool, kSubjectCount> admin{};
     admin[kBiologyIndex] = true;
     EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2005  生物"});
@@ -268,10 +268,7 @@ TEST_F(DeleteCommand, BusyOnlyDuringTheDeletion) {
   RegisterDataSet();
   DataList(WizardDialog::DeleteList, kOk);
   Answer({kYes, kNo});
-  wizard.script.front().effect = [&, inner = wizard.script.front().effect] {
-    if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
-    inner();
-  };
+  NoteBusyDialogs(seen);
   RunDeleteCommand(ctx);
   EXPECT_EQ(seen, std::vector<std::string>{"shell: busy"});
 }

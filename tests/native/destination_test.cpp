@@ -127,8 +127,6 @@ TEST(DestFolderText, NormalizedBeforeTheCheck) {
 TEST(DestDialogTexts, BothVariants) {
   const DestDialogTexts& copy = DestDialogTextsFor(DestVariant::Copy);
   const DestDialogTexts& move = DestDialogTextsFor(DestVariant::Move);
-  EXPECT_STREQ(copy.title, "Tavコピーツール - データのコピー");
-  EXPECT_STREQ(move.title, "Tavコピーツール - データの移動");
   EXPECT_STREQ(copy.noDriveMessage, "コピー先のドライブを指定してください。");
   EXPECT_STREQ(move.noDriveMessage, "移動先のドライブを指定してください。");
   EXPECT_FALSE(copy.checksRegisteredFolder);
@@ -168,16 +166,18 @@ TEST_F(MoveSource, TheDataSetsOwnFolderIsRefusedInAnyLetterCaseAndWithATrailingB
   };
   for (const auto& c : cases) {
     Register(c.registered);
-    EXPECT_EQ(CheckMoveSource(registry, app, "D:\\KR_LAB\\Tav2005\\TestDoc_B"), c.expected) << c.registered;
-    EXPECT_EQ(app.m_szDataDir, c.registered) << "the registered folder is kept either way";
+    const CheckedMoveSource source = CheckMoveSource(registry, app, "D:\\KR_LAB\\Tav2005\\TestDoc_B");
+    EXPECT_EQ(source.check, c.expected) << c.registered;
+    EXPECT_EQ(source.registeredFolder, c.registered) << "the registered folder is handed back either way";
   }
 }
 
 TEST_F(MoveSource, AMissingRecordCannotBeMoved) {
-  EXPECT_EQ(CheckMoveSource(registry, app, "D:\\KR_LAB\\Tav2005\\TestDoc_B"), MoveSourceCheck::RecordUnreadable);
+  EXPECT_EQ(CheckMoveSource(registry, app, "D:\\KR_LAB\\Tav2005\\TestDoc_B").check, MoveSourceCheck::RecordUnreadable);
   registry.Set(RegRoot::LocalMachine, "SOFTWARE\\KR_LAB\\Tav2007\\Biology", "DataDir04", "D:\\x");
-  EXPECT_EQ(CheckMoveSource(registry, app, "D:\\KR_LAB\\Tav2005\\TestDoc_B"), MoveSourceCheck::RecordUnreadable);
-  EXPECT_EQ(app.m_szDataDir, "before");
+  const CheckedMoveSource source = CheckMoveSource(registry, app, "D:\\KR_LAB\\Tav2005\\TestDoc_B");
+  EXPECT_EQ(source.check, MoveSourceCheck::RecordUnreadable);
+  EXPECT_EQ(source.registeredFolder, "");
   EXPECT_STREQ(kSameFolderMessage, "移動元フォルダと同じフォルダには移動できません。");
 }
 

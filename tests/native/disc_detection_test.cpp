@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "command/app_state.h"
 #include "platform/fake/fake_disks.h"
 
 namespace {
@@ -74,10 +75,14 @@ class DetectionPass : public ::testing::Test {
  protected:
   void Cd(char letter, std::optional<std::string> label) { disks.drives[letter] = {DriveType::CdRom, label, 0}; }
   DetectionResult Run() {
-    return RunDetectionPass(disks, [this] { return ++pumps != cancelAtPump; }, app);
+    last = RunDetectionPass(disks, [this] { return ++pumps != cancelAtPump; });
+    // As the copy command takes the disc the dialog handed back.
+    if (last.result == DetectionResult::Found) ApplyIdentifiedDisc(last.found, app);
+    return last.result;
   }
   FakeDisks disks;
   TavAppState app;
+  DetectionOutcome last;
   int pumps = 0;
   int cancelAtPump = -1;
 };
@@ -156,8 +161,9 @@ TEST_F(DetectionPass, OutcomeWithoutAProductDisc) {
     app.m_szDiscLabel = "TAV07B_S";  // from an earlier run
     pumps = 0;
     EXPECT_EQ(Run(), c.expected);
-    EXPECT_EQ(app.m_szDiscLabel, "");
-    EXPECT_EQ(app.m_szCdRoot, "");
+    EXPECT_EQ(last.found.disc.label, "");
+    EXPECT_EQ(last.found.cdRoot, "");
+    EXPECT_EQ(app.m_szDiscLabel, "TAV07B_S") << "nothing found, nothing taken";
     EXPECT_EQ(pumps, 26);
   }
 }

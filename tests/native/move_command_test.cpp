@@ -22,7 +22,7 @@ class MoveCommand : public CommandTest {};
 TEST_F(MoveCommand, DoesNothingWhileBusy) {
   busy = true;
   RunMoveCommand(ctx);
-  EXPECT_TRUE(wizard.ran.empty());
+  EXPECT_TRUE(dialogs.ran.empty());
   EXPECT_TRUE(prompts.shown.empty());
   busy = false;
 }
@@ -359,7 +359,7 @@ TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   DataList(WizardDialog::MoveList, kOk);
   MoveDest(kOk);
   Answer({kYes, kYes});
-  Expect(WizardDialog::MoveList, kCancel, [this] {
+  ExpectCancel(WizardDialog::MoveList, [this] {
     std::array<bool, kSubjectCount> admin{};
     admin[kBiologyIndex] = true;
     EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2007  生物"});
@@ -383,12 +383,7 @@ TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellMoveAndItsChecks) {
   DataList(WizardDialog::MoveList, kOk);
   MoveDest(kOk);
   Answer({kYes, kNo});
-  for (auto& step : wizard.script) {
-    step.effect = [&, inner = step.effect] {
-      if (BusyState() != "idle") seen.push_back("dialog: " + BusyState());
-      inner();
-    };
-  }
+  NoteBusyDialogs(seen);
   RunMoveCommand(ctx);
   // The three kind folders are walked to measure them, before the move and
   // at their new place after it.

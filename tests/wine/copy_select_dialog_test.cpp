@@ -11,10 +11,11 @@
 #include <string>
 #include <tuple>
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/content_kinds.h"
 #include "copy/content_selection.h"
 #include "copy/win32/copy_select_dlg.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_profile.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/support/automation.h"
@@ -42,7 +43,6 @@ class CopySelectDialog : public ::testing::Test {
     ini_ = TempFolder() + "TavCopyTool.INI";
     DeleteFileW(Utf8ToUtf16(ini_).c_str());
     RemoveDisc();
-    CTavCopyToolApp& app = TavApp();
     app.m_szIniPath = ini_;
     app.m_szCdRoot = kDiscRoot;
     SetDisc("2007", "B", "", "生物");
@@ -53,7 +53,7 @@ class CopySelectDialog : public ::testing::Test {
     DeleteFileW(Utf8ToUtf16(ini_).c_str());
     RemoveDisc();
   }
-  static void RemoveDisc() { TavApp().files.RunShellOperation(ShellOp::Delete, {kDiscRoot + "TestDoc_B"}, ""); }
+  void RemoveDisc() { files.RunShellOperation(ShellOp::Delete, {kDiscRoot + "TestDoc_B"}, ""); }
   // A file of `bytes` on the disc, with the folders above it.
   static void WriteOnDisc(const std::string& relative, std::size_t bytes) {
     const std::string path = kDiscRoot + relative;
@@ -62,8 +62,7 @@ class CopySelectDialog : public ::testing::Test {
     std::ofstream(Utf8ToUtf16(path).c_str(), std::ios::binary) << std::string(bytes, 'x');
   }
 
-  static void SetDisc(const char* year, const char* code, const char* edition, const char* name) {
-    CTavCopyToolApp& app = TavApp();
+  void SetDisc(const char* year, const char* code, const char* edition, const char* name) {
     app.m_szYear = year;
     app.m_szSubject = code;
     app.m_szEdition = edition;
@@ -76,8 +75,7 @@ class CopySelectDialog : public ::testing::Test {
   }
   // As the copy command does it: the disc's sizes first, then the dialog.
   INT_PTR Run(const std::function<void(HWND)>& driver) {
-    CTavCopyToolApp& app = TavApp();
-    DetermineKindSizes(app, app.profile, app.files);
+    DetermineKindSizes(app, profile, files);
     return RunDriven(dialog, kTitle, driver);
   }
 
@@ -106,7 +104,10 @@ class CopySelectDialog : public ::testing::Test {
   }
 
   std::string ini_;
-  CCopySelectDlg dialog{TavApp()};
+  TavAppState app;
+  Win32Profile profile;
+  Win32FileSystem files;
+  CCopySelectDlg dialog{app};
 };
 
 // Whether `text` fits on one line of `control` in the control's own font;
@@ -151,9 +152,23 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
     EXPECT_EQ(ItemText(w, IDCANCEL), "ｷｬﾝｾﾙ");
     EXPECT_EQ(GetWindowLongW(GetDlgItem(w, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 
-    // Rows from the top: Word, Ichitaro, PDF, TXT, TXT0, TIF, VOICE.
+    // Rows from the top: Word, Ichitaro, PDF, TXT, TXT0, TIF, VOICE, each
+    // with the template's description.
+    const struct {
+      int row;  // 1 = top
+      const char* description;
+    } rows[kKindCount] = {
+        {2, "編集ファイル、要一太郎10以降"},
+        {1, "編集ファイル、要MS-Word97以降（2000以降を推奨）"},
+        {3, "原稿ファイル、要AcrobatReader4.0/4.05以上"},
+        {6, "Word・一太郎化されていない原稿画像データ"},
+        {4, "問題プレビューをテキスト表示する場合必要"},
+        {5, "プレーンテキストファイル、冊子分ごと"},
+        {7, "音声ファイル、要MP3再生ソフト"},
+    };
     for (const ContentKindInfo& kind : kContentKinds) {
-      const int y = 55 + 15 * (kind.dialogRow - 1);
+      const auto& row = rows[KindIndex(kind.kind)];
+      const int y = 55 + 15 * (row.row - 1);
       ExpectAt(w, kind.checkBoxId, 20, y, 35, 10);
       ExpectAt(w, kind.sizeLabelId, 55, y, 40, 10);
       ExpectAt(w, kind.descriptionId, 95, y, 160, 10);
@@ -164,7 +179,7 @@ TEST_F(CopySelectDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
       EXPECT_TRUE(FitsOnOneLine(GetDlgItem(w, kind.checkBoxId), kind.name, GetSystemMetrics(SM_CXMENUCHECK) + 2))
           << kind.name;
       EXPECT_EQ(ItemText(w, kind.checkBoxId), kind.name);
-      EXPECT_EQ(ItemText(w, kind.descriptionId), kind.description);
+      EXPECT_EQ(ItemText(w, kind.descriptionId), row.description);
       EXPECT_EQ(GetWindowLongW(GetDlgItem(w, kind.checkBoxId), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX)
           << kind.name;
     }
@@ -205,8 +220,8 @@ TEST_F(CopySelectDialog, OffersTheTabledKindsAndSumsTheTickedOnes) {
   });
   EXPECT_EQ(result, IDOK);
   const KindFlags onlyPdf = {false, false, true, false, false, false, false};
-  EXPECT_EQ(TavApp().m_bKind, onlyPdf);
-  EXPECT_EQ(TavApp().m_nRequiredSize, static_cast<std::uint64_t>(50 * kMB)) << "as the boxes stood at the end";
+  EXPECT_EQ(dialog.Chosen().kinds, onlyPdf);
+  EXPECT_EQ(dialog.Chosen().requiredBytes, static_cast<std::uint64_t>(50 * kMB)) << "as the boxes stood at the end";
 }
 
 TEST_F(CopySelectDialog, NextWithNothingTickedWarnsAndStays) {
@@ -225,12 +240,12 @@ TEST_F(CopySelectDialog, NextWithNothingTickedWarnsAndStays) {
     ASSERT_TRUE(Flush(w));
     EXPECT_TRUE(IsWindowVisible(w)) << "the dialog stays";
     KindFlags none{};
-    EXPECT_EQ(TavApp().m_bKind, none);
+    EXPECT_EQ(dialog.Chosen().kinds, none) << "nothing handed back";
     Click(w, IDCANCEL);
     EXPECT_TRUE(WaitForClose(w));
   });
   EXPECT_EQ(result, IDCANCEL);
-  EXPECT_EQ(TavApp().m_nRequiredSize, 0u);
+  EXPECT_EQ(dialog.Chosen().requiredBytes, 0u);
 }
 
 TEST_F(CopySelectDialog, ShowingAgainBringsBackTheDefaultTicks) {
@@ -242,7 +257,7 @@ TEST_F(CopySelectDialog, ShowingAgainBringsBackTheDefaultTicks) {
               EXPECT_TRUE(WaitForClose(w));
             }),
             IDOK);
-  EXPECT_EQ(TavApp().m_nRequiredSize, static_cast<std::uint64_t>(50 * kMB));
+  EXPECT_EQ(dialog.Chosen().requiredBytes, static_cast<std::uint64_t>(50 * kMB));
   EXPECT_EQ(Run([&](HWND w) {
               ExpectOffered(w, {ContentKind::Word, ContentKind::PDF},
                             {{ContentKind::Word, "（約100MB）"}, {ContentKind::PDF, "（約50MB）"}});
@@ -251,7 +266,6 @@ TEST_F(CopySelectDialog, ShowingAgainBringsBackTheDefaultTicks) {
               Click(w, IDCANCEL);
             }),
             IDCANCEL);
-  EXPECT_EQ(TavApp().m_nRequiredSize, static_cast<std::uint64_t>(150 * kMB));
 }
 
 TEST_F(CopySelectDialog, EnterAndF1DoNotConfirmButAClickOnNextDoes) {
@@ -269,7 +283,7 @@ TEST_F(CopySelectDialog, EnterAndF1DoNotConfirmButAClickOnNextDoes) {
   });
   EXPECT_EQ(result, IDOK);
   const KindFlags wordAndPdf = {false, true, true, false, false, false, false};
-  EXPECT_EQ(TavApp().m_bKind, wordAndPdf);
+  EXPECT_EQ(dialog.Chosen().kinds, wordAndPdf);
 }
 
 // Which table section the dialog reads, and what Windows' profile reading

@@ -45,23 +45,29 @@ bool StaysOpen(HWND dialog) {
   return Flush(dialog) && IsWindowVisible(dialog) && GetLastActivePopup(dialog) == dialog;
 }
 
-const char* TitleOf(DataListVariant variant) { return DataListTextsFor(variant).title; }
+// The templates' own texts, as the user reads them.
+struct TemplateTexts {
+  const char* title;
+  const char* instruction;
+};
+TemplateTexts TemplateTextsOf(DataListVariant variant) {
+  if (variant == DataListVariant::Delete)
+    return {"Tavコピーツール - データの削除", "削除するデータを選択し、[次へ]をクリックしてください。"};
+  return {"Tavコピーツール - データの移動", "移動元のデータを選択して、[次へ]をクリックしてください。"};
+}
+const char* TitleOf(DataListVariant variant) { return TemplateTextsOf(variant).title; }
 
 class DataListDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     Clean();
-    CTavCopyToolApp& app = TavApp();
     app.m_bAdmin.fill(true);
     app.m_szYear = "2000";
     app.m_szSubject = app.m_szSubjectKey = app.m_szSubjectName = "";
     app.m_szEdition = "W";
     app.m_szDataDir = "untouched";
   }
-  void TearDown() override {
-    Clean();
-    TavApp().m_bAdmin.fill(false);
-  }
+  void TearDown() override { Clean(); }
   static void Clean() {
     const std::wstring branch = L"Software\\Wow6432Node\\KR_LAB\\Tav2007\\";
     for (const auto& subject : kSubjects) RegDeleteTreeW(HKEY_LOCAL_MACHINE, (branch + Wide(subject.keyName)).c_str());
@@ -76,6 +82,7 @@ class DataListDialog : public ::testing::Test {
     return std::string("D:\\KR_LAB\\Tav") + year + "\\TestDoc_" + code;
   }
 
+  TavAppState app;
   Win32Registry registry;
 };
 
@@ -87,9 +94,9 @@ TEST_F(DataListDialog, TemplatesLayTheControlsOutPerVariant) {
   Record("Biology", "2007", FolderOf('B', "2007"));
   for (const auto& c : cases) {
     SCOPED_TRACE(TitleOf(c.variant));
-    const DataListTexts& texts = DataListTextsFor(c.variant);
-    CMoveListDlg move{TavApp(), TavApp().registry};
-    CDeleteListDlg erase{TavApp(), TavApp().registry};
+    const TemplateTexts texts = TemplateTextsOf(c.variant);
+    CMoveListDlg move{app, registry};
+    CDeleteListDlg erase{app, registry};
     CDialog& dialog = c.variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     TemplateCapture created;
     RunDriven(dialog, texts.title, [&](HWND w) {
@@ -146,7 +153,7 @@ TEST_F(DataListDialog, ListsEveryRecordOnceInTheOrderOfAJapaneseListBox) {
   ASSERT_NE(registry.CreateKey(RegRoot::LocalMachine, DataDirKeyPath("General")), nullptr);
   registry.CreateKey(RegRoot::LocalMachine, DataDirKeyPath("General"))->SetString("DataDir01", "D:\\General");
 
-  CMoveListDlg dialog{TavApp(), TavApp().registry};
+  CMoveListDlg dialog{app, registry};
   RunDriven(dialog, TitleOf(DataListVariant::Move), [&](HWND w) {
     // Year first; within a year the names in Shift-JIS code order, which is
     // what a list box sorts by on a Japanese system (and on Wine with the
@@ -163,9 +170,9 @@ TEST_F(DataListDialog, NothingToListEndsWithAnUnownedMessageBeforeTheDialogIsSee
   // Records exist, but only under subjects on which the user has no rights.
   Record("Biology", "2007", FolderOf('B', "2007"));
   Record("Earth", "2004", FolderOf('T', "2004"));
-  TavApp().m_bAdmin.fill(true);
-  TavApp().m_bAdmin[0] = false;   // Biology
-  TavApp().m_bAdmin[10] = false;  // Earth; its "General" twin is not a subject of its own
+  app.m_bAdmin.fill(true);
+  app.m_bAdmin[0] = false;   // Biology
+  app.m_bAdmin[10] = false;  // Earth; its "General" twin is not a subject of its own
   for (DataListVariant variant : {DataListVariant::Move, DataListVariant::Delete}) {
     SCOPED_TRACE(TitleOf(variant));
     bool dialogSeen = false;
@@ -177,8 +184,8 @@ TEST_F(DataListDialog, NothingToListEndsWithAnUnownedMessageBeforeTheDialogIsSee
       if (box.window) boxOwner = GetWindow(box.window, GW_OWNER);
       Answer(box, IDOK);
     });
-    CMoveListDlg move{TavApp(), TavApp().registry};
-    CDeleteListDlg erase{TavApp(), TavApp().registry};
+    CMoveListDlg move{app, registry};
+    CDeleteListDlg erase{app, registry};
     CDialog& dialog = variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     const INT_PTR result = dialog.DoModal();
     driver.join();
@@ -204,7 +211,7 @@ TEST_F(DataListDialog, MainWindowStaysDisabledWhileTheNothingToListMessageIsUp) 
     mainEnabledUnderTheBox = IsWindowEnabled(main.m_hWnd) != FALSE;
     Answer(box, IDOK);
   });
-  CMoveListDlg dialog{TavApp(), TavApp().registry};
+  CMoveListDlg dialog{app, registry};
   const INT_PTR result = dialog.DoModal();
   driver.join();
   TavApp().m_pMainWnd = nullptr;
@@ -217,8 +224,8 @@ TEST_F(DataListDialog, NextWithoutASelectionShowsTheVariantsMessageAndStays) {
   Record("Chemistry", "2001", FolderOf('C', "2001"));
   for (DataListVariant variant : {DataListVariant::Move, DataListVariant::Delete}) {
     SCOPED_TRACE(TitleOf(variant));
-    CMoveListDlg move{TavApp(), TavApp().registry};
-    CDeleteListDlg erase{TavApp(), TavApp().registry};
+    CMoveListDlg move{app, registry};
+    CDeleteListDlg erase{app, registry};
     CDialog& dialog = variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     const INT_PTR result = RunDriven(dialog, TitleOf(variant), [&](HWND w) {
       Click(w, IDOK);
@@ -231,8 +238,9 @@ TEST_F(DataListDialog, NextWithoutASelectionShowsTheVariantsMessageAndStays) {
       Click(w, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(move.Chosen().year, "") << "nothing chosen, nothing handed back";
+    EXPECT_EQ(erase.Chosen().year, "") << "nothing chosen, nothing handed back";
   }
-  EXPECT_EQ(TavApp().m_szYear, "2000") << "nothing chosen, nothing set";
 }
 
 TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) {
@@ -244,9 +252,9 @@ TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) 
   } cases[] = {{DataListVariant::Move, "untouched"}, {DataListVariant::Delete, "D:\\KR_LAB\\Tav2005\\TestDoc_T"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(TitleOf(c.variant));
-    TavApp().m_szDataDir = "untouched";
-    CMoveListDlg move{TavApp(), TavApp().registry};
-    CDeleteListDlg erase{TavApp(), TavApp().registry};
+    app.m_szDataDir = "untouched";
+    CMoveListDlg move{app, registry};
+    CDeleteListDlg erase{app, registry};
     CDialog& dialog = c.variant == DataListVariant::Move ? static_cast<CDialog&>(move) : erase;
     const INT_PTR result = RunDriven(dialog, TitleOf(c.variant), [&](HWND w) {
       Choose(w, "Tav2005  地学・総合");
@@ -254,7 +262,11 @@ TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) 
       EXPECT_TRUE(WaitForClose(w));
     });
     EXPECT_EQ(result, IDOK);
-    const CTavCopyToolApp& app = TavApp();
+    // As the command takes the chosen data set.
+    if (c.variant == DataListVariant::Move)
+      ApplyDataSetToMove(move.Chosen(), app);
+    else
+      ApplyDataSetToDelete(erase.Chosen(), app);
     EXPECT_EQ(app.m_szYear, "2005");
     EXPECT_EQ(app.m_szSubjectKey, "Earth");
     EXPECT_EQ(app.m_szSubject, "T");
@@ -267,7 +279,7 @@ TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) 
 TEST_F(DataListDialog, DeleteOfARecordRemovedAfterListingIsRefusedAndTheDialogStays) {
   Record("Japanese", "2006", FolderOf('J', "2006"));
   Record("English", "2006", FolderOf('E', "2006"));
-  CDeleteListDlg dialog{TavApp(), TavApp().registry};
+  CDeleteListDlg dialog{app, registry};
   const INT_PTR result = RunDriven(dialog, TitleOf(DataListVariant::Delete), [&](HWND w) {
     EXPECT_EQ(DeleteDataDirRecord(registry, "Japanese", "2006"), RecordUpdate::Done);  // someone else
     Choose(w, "Tav2006  国語");
@@ -277,21 +289,22 @@ TEST_F(DataListDialog, DeleteOfARecordRemovedAfterListingIsRefusedAndTheDialogSt
     EXPECT_EQ(GetWindow(box.window, GW_OWNER), w);
     Answer(box, IDOK);
     EXPECT_TRUE(StaysOpen(w));
-    EXPECT_EQ(TavApp().m_szDataDir, "untouched");
+    EXPECT_EQ(dialog.Chosen().dataDir, "") << "nothing handed back";
 
     Choose(w, "Tav2006  英語");
     Click(w, IDOK);
     EXPECT_TRUE(WaitForClose(w));
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(TavApp().m_szSubjectKey, "English");
-  EXPECT_EQ(TavApp().m_szDataDir, FolderOf('E', "2006"));
+  ASSERT_NE(dialog.Chosen().subject, nullptr);
+  EXPECT_STREQ(dialog.Chosen().subject->keyName, "English");
+  EXPECT_EQ(dialog.Chosen().dataDir, FolderOf('E', "2006"));
 }
 
 TEST_F(DataListDialog, EnterEscapeDoubleClickAndF1OnlySelect) {
   Record("Geography", "2004", FolderOf('G', "2004"));
   Record("History", "2004", FolderOf('H', "2004"));
-  CMoveListDlg dialog{TavApp(), TavApp().registry};
+  CMoveListDlg dialog{app, registry};
   const INT_PTR result = RunDriven(dialog, TitleOf(DataListVariant::Move), [&](HWND w) {
     HWND list = GetDlgItem(w, IDC_DATA_LIST);
     RECT item;
@@ -310,7 +323,7 @@ TEST_F(DataListDialog, EnterEscapeDoubleClickAndF1OnlySelect) {
     HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDC_DATA_LIST, list, 0, {0, 0}};
     EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
     EXPECT_TRUE(StaysOpen(w));
-    EXPECT_EQ(TavApp().m_szYear, "2000") << "nothing was confirmed";
+    EXPECT_EQ(dialog.Chosen().year, "") << "nothing was confirmed";
     Click(w, IDCANCEL);
   });
   EXPECT_EQ(result, IDCANCEL);
@@ -318,7 +331,7 @@ TEST_F(DataListDialog, EnterEscapeDoubleClickAndF1OnlySelect) {
 
 TEST_F(DataListDialog, EveryShowingListsAfreshWithNothingSelected) {
   Record("Mathematics", "2000", FolderOf('M', "2000"));
-  CMoveListDlg dialog{TavApp(), TavApp().registry};
+  CMoveListDlg dialog{app, registry};
   RunDriven(dialog, TitleOf(DataListVariant::Move), [&](HWND w) {
     EXPECT_EQ(ListItems(w, IDC_DATA_LIST), Lines{"Tav2000  数学"});
     Choose(w, "Tav2000  数学");

@@ -9,8 +9,12 @@
 #include <thread>
 #include <vector>
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/data_dir_records.h"
+#include "command/app_state.h"
+#include "platform/win32/win32_disks.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_prompts.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/support/automation.h"
@@ -19,12 +23,6 @@
 #include "ui/win32/dest_dlg.h"
 
 namespace {
-
-// The application's current data set and real ports, as the runner hands them over.
-DestDialogInputs AppInputs() {
-  CTavCopyToolApp& app = TavApp();
-  return {app, app.registry, app.disks, app.files, app.prompts};
-}
 
 using namespace automation;
 
@@ -65,16 +63,21 @@ bool StaysOpen(HWND dialog) {
 class DestDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    CTavCopyToolApp& app = TavApp();
     app.m_szYear = kYear;
     app.m_szSubject = "B";
     app.m_szSubjectName = "生物";
     app.m_szSubjectKey = kTestSubjectKey;
-    app.m_szDestDir.clear();
-    app.m_szDataDir = "untouched";
     Clean();
   }
   void TearDown() override { Clean(); }
+
+  // The current data set and the real ports, as the runner hands them over.
+  DestDialogInputs AppInputs() { return {app, registry, disks, files, prompts}; }
+  TavAppState app;
+  Win32Registry registry;
+  Win32Disks disks;
+  Win32FileSystem files;
+  Win32Prompts prompts;
 
   // Removes only levels that are empty: whatever else lives on the test
   // drives stays.
@@ -89,7 +92,17 @@ class DestDialog : public ::testing::Test {
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\KR_LAB");
   }
 
-  static const char* TitleOf(DestVariant variant) { return DestDialogTextsFor(variant).title; }
+  // The templates' own texts, as the user reads them.
+  struct TemplateTexts {
+    const char* title;
+    const char* prompt;
+  };
+  static TemplateTexts TemplateTextsOf(DestVariant variant) {
+    if (variant == DestVariant::Move)
+      return {"Tavコピーツール - データの移動", "移動先のドライブを指定して、[次へ]をクリックしてください。"};
+    return {"Tavコピーツール - データのコピー", "コピー先のドライブを指定して、[次へ]をクリックしてください。"};
+  }
+  static const char* TitleOf(DestVariant variant) { return TemplateTextsOf(variant).title; }
 };
 
 // Every level of `path` below its drive root, created through the Win32 API.
@@ -117,7 +130,7 @@ bool TextFits(HWND control, const std::string& text, int reserved = 0) {
 TEST_F(DestDialog, TemplatesLayTheControlsOutAsDesignedForBothVariants) {
   for (DestVariant variant : {DestVariant::Copy, DestVariant::Move}) {
     SCOPED_TRACE(TitleOf(variant));
-    const DestDialogTexts& texts = DestDialogTextsFor(variant);
+    const TemplateTexts texts = TemplateTextsOf(variant);
     CCopyDestDlg copy{AppInputs()};
     CMoveDestDlg move{AppInputs()};
     CDialog& dialog = variant == DestVariant::Copy ? static_cast<CDialog&>(copy) : move;
@@ -233,7 +246,7 @@ TEST_F(DestDialog, ListsExactlyTheFixedDrivesInLetterOrderWithTheirFreeSpace) {
       EXPECT_TRUE(WaitForClose(w));
     });
   }
-  EXPECT_TRUE(TavApp().m_szDestDir.empty()) << "written only on acceptance";
+  EXPECT_TRUE(dialog.Chosen().folder.empty()) << "handed back only on acceptance";
 }
 
 TEST_F(DestDialog, NextWithoutADriveShowsTheVariantsMessageAndStays) {
@@ -261,7 +274,6 @@ TEST_F(DestDialog, NextWithoutADriveShowsTheVariantsMessageAndStays) {
     });
     EXPECT_EQ(result, IDCANCEL);
   }
-  EXPECT_EQ(TavApp().m_szDataDir, "untouched") << "the record is read only once a drive is chosen";
 }
 
 TEST_F(DestDialog, ExistingFolderIsAcceptedWithoutAQuestion) {
@@ -274,7 +286,7 @@ TEST_F(DestDialog, ExistingFolderIsAcceptedWithoutAQuestion) {
     EXPECT_TRUE(WaitForClose(w)) << "no question was asked";
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(TavApp().m_szDestDir, kDFolder);
+  EXPECT_EQ(dialog.Chosen().folder, kDFolder);
 }
 
 TEST_F(DestDialog, MissingFolderIsCreatedOnlyAfterYes) {
@@ -308,7 +320,7 @@ TEST_F(DestDialog, MissingFolderIsCreatedOnlyAfterYes) {
   });
   EXPECT_EQ(result, IDOK);
   EXPECT_TRUE(Exists(kGFolder)) << "every level was created";
-  EXPECT_EQ(TavApp().m_szDestDir, kGFolder);
+  EXPECT_EQ(dialog.Chosen().folder, kGFolder);
 }
 
 TEST_F(DestDialog, MoveRefusesItsOwnFolderAndAnUnreadableRecord) {
@@ -322,10 +334,8 @@ TEST_F(DestDialog, MoveRefusesItsOwnFolderAndAnUnreadableRecord) {
     EXPECT_EQ(GetWindow(box.window, GW_OWNER), w);
     Answer(box, IDOK);
     EXPECT_TRUE(StaysOpen(w));
-    EXPECT_EQ(TavApp().m_szDataDir, "untouched");
 
     // The data set lies on D:, recorded in another letter case.
-    Win32Registry registry;
     ASSERT_EQ(WriteDataDirRecord(registry, kTestSubjectKey, kYear, "d:\\kr_lab\\TAV2003\\testdoc_b"),
               RecordUpdate::Done);
     ChooseDrive(w, 'D');
@@ -345,8 +355,8 @@ TEST_F(DestDialog, MoveRefusesItsOwnFolderAndAnUnreadableRecord) {
     EXPECT_TRUE(WaitForClose(w));
   });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(TavApp().m_szDestDir, kGFolder);
-  EXPECT_EQ(TavApp().m_szDataDir, "d:\\kr_lab\\TAV2003\\testdoc_b");
+  EXPECT_EQ(dialog.Chosen().folder, kGFolder);
+  EXPECT_EQ(dialog.Chosen().registeredFolder, "d:\\kr_lab\\TAV2003\\testdoc_b");
 }
 
 TEST_F(DestDialog, EnterEscapeAndF1LeaveItOpen) {
@@ -362,7 +372,7 @@ TEST_F(DestDialog, EnterEscapeAndF1LeaveItOpen) {
     HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, IDC_DRIVE_LIST, GetDlgItem(w, IDC_DRIVE_LIST), 0, {0, 0}};
     EXPECT_TRUE(SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&help))) << "F1 is consumed";
     EXPECT_TRUE(StaysOpen(w));
-    EXPECT_TRUE(TavApp().m_szDestDir.empty());
+    EXPECT_TRUE(dialog.Chosen().folder.empty());
     Click(w, IDCANCEL);
   });
   EXPECT_EQ(result, IDCANCEL);
@@ -373,7 +383,7 @@ TEST_F(DestDialog, QuitRequestArrivingDuringTheDriveScanIsNotLost) {
   // them still has to reach the loops that end the program.
   PostQuitMessage(7);
   std::thread guard([] {
-    HWND w = WaitForTopWindow(GetCurrentProcessId(), DestDialogTextsFor(DestVariant::Copy).title, "#32770", 1500);
+    HWND w = WaitForTopWindow(GetCurrentProcessId(), TitleOf(DestVariant::Copy), "#32770", 1500);
     if (w) PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   });
   CCopyDestDlg dialog{AppInputs()};
@@ -391,7 +401,7 @@ TEST_F(DestDialog, ScreenshotWithTheDriveListOpen) {
   GetModuleFileNameW(nullptr, exe, MAX_PATH);
   std::wstring path(exe);
   path = path.substr(0, path.find_last_of(L'\\') + 1) + L"dest_dialog.bmp";
-  TavApp().m_szYear = "2007";
+  app.m_szYear = "2007";
   CCopyDestDlg dialog{AppInputs()};
   RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'D');

@@ -10,8 +10,8 @@
 #include <atomic>
 #include <string>
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/content_kinds.h"
+#include "command/app_state.h"
 #include "copy/win32/disc_wait_dlg.h"
 #include "platform/win32/win32_disks.h"
 #include "platform/text.h"
@@ -63,10 +63,9 @@ bool WrappedTextFits(HWND control) {
 class DiscWaitDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Leftovers of an earlier disc: every field must be written by the run.
-    // (Whole strings are moved in: GCC 12 warns falsely on assigning short
-    // literals here, -Wrestrict.)
-    CTavCopyToolApp& app = TavApp();
+    // Leftovers of an earlier disc: every field must be written from what the
+    // run hands back. (Whole strings are moved in: GCC 12 warns falsely on
+    // assigning short literals here, -Wrestrict.)
     app.m_szDiscLabel = std::string("STALE");
     app.m_szCdRoot = std::string("Q:\\");
     app.m_szYear = std::string("2000");
@@ -76,8 +75,14 @@ class DiscWaitDialog : public ::testing::Test {
     app.m_szSubjectName = std::string("古い");
   }
   INT_PTR Run(const std::function<void(HWND)>& driver) { return RunDriven(dialog, kTitle, driver); }
+  // The data set as the copy command takes the identified disc into it.
+  const TavAppState& Taken() {
+    ApplyIdentifiedDisc(dialog.Identified(), app);
+    return app;
+  }
+  TavAppState app;
   CountingDisks disks;
-  CDiscWaitDlg dialog{disks, TavApp()};
+  CDiscWaitDlg dialog{disks};
 };
 
 TEST_F(DiscWaitDialog, ShowsTheTemplateLayoutWithNothingCutOff) {
@@ -170,7 +175,7 @@ class DiscsProductInE : public DiscWaitOnDrives {
 TEST_F(DiscsProductInE, IdentifiesBiology2007WithItsDriveRoot) {
   const INT_PTR result = Run([&](HWND w) { ClickOkAndWaitForTheScan(w); });
   EXPECT_EQ(result, IDOK);
-  const CTavCopyToolApp& app = TavApp();
+  const TavAppState& app = Taken();
   EXPECT_EQ(app.m_szDiscLabel, "TAV07B_S");
   EXPECT_EQ(app.m_szCdRoot, "E:\\");
   EXPECT_EQ(app.m_szYear, "2007");
@@ -197,7 +202,7 @@ TEST_F(DiscsForeignThenProduct, TheProductDiscInALaterDriveWinsWithoutAMessage) 
   // A message box would end the run without IDOK.
   const INT_PTR result = Run([&](HWND w) { ClickOkAndWaitForTheScan(w); });
   EXPECT_EQ(result, IDOK);
-  const CTavCopyToolApp& app = TavApp();
+  const TavAppState& app = Taken();
   EXPECT_EQ(app.m_szDiscLabel, "TAV07E_E") << "stored upper-cased";
   EXPECT_EQ(app.m_szCdRoot, "F:\\");
   EXPECT_EQ(app.m_szYear, "2007");
@@ -239,7 +244,7 @@ TEST_F(DiscsForeignOnly, WarnsThenOffersOkAgain) {
     EXPECT_TRUE(WaitForClose(w));
   });
   EXPECT_EQ(result, IDCANCEL);
-  EXPECT_EQ(TavApp().m_szDiscLabel, "") << "every run clears the label first";
+  EXPECT_EQ(dialog.Identified().cdRoot, "") << "nothing identified";
 }
 
 class DiscsNone : public DiscWaitOnDrives {
@@ -285,7 +290,7 @@ TEST_F(DiscsNone, ScansQuietlyAndIdlyUntilCancelled) {
   });
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_FALSE(dialog.m_bDetecting);
-  EXPECT_EQ(TavApp().m_szDiscLabel, "");
+  EXPECT_EQ(dialog.Identified().cdRoot, "");
 }
 
 TEST_F(DiscsNone, AQuitRequestEndsTheScanAndIsPutBackForTheOuterLoops) {

@@ -8,10 +8,14 @@
 #include <thread>
 
 #include "command/tree_checks.h"
-#include "app/win32/tav_copy_tool_app.h"
+#include "command/app_state.h"
 #include "move/move_command.h"
 #include "platform/text.h"
+#include "platform/win32/win32_disks.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_prompts.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_wait_cursor.h"
 #include "tests/support/automation.h"
 
@@ -126,13 +130,15 @@ TEST_F(Win32FileSystemTest, AMoveTheShellDidNotDoIsNotTakenForDone) {
   ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, oldFolder).Succeeded());
   ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, newFolder).Succeeded());
 
-  struct NoDialogs : IWizard {
-    int Run(WizardDialog) override { return IDCANCEL; }
-  } wizard;
-  CTavCopyToolApp& app = TavApp();
+  NoCommandDialogs dialogs;
+  TavAppState app;
+  Win32Registry registry;
+  Win32Disks disks;
+  Win32Profile profile;
+  Win32Prompts prompts;
   bool busy = false;
   Win32WaitCursor waitCursor;
-  CommandContext context{app, app.registry, app.disks, files, app.profile, app.prompts, wizard, busy, waitCursor};
+  CommandContext context{app, registry, disks, files, profile, prompts, dialogs, busy, waitCursor};
   app.m_szDataDir = oldFolder;
   app.m_szDestDir = newFolder;
   // Answers the shell's question about the existing folder, whatever it is,

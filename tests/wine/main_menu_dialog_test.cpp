@@ -245,13 +245,13 @@ TEST_F(MainMenuFocus, MenuIsInFrontAgainAfterEveryKindOfDialogCloses) {
       ASSERT_TRUE(WaitForClose(about));
       EXPECT_TRUE(MenuIsForeground(w));
     }
-    const char* const deleteTitle = DataListTextsFor(DataListVariant::Delete).title;
+    const char* const kDeleteTitle = "Tavコピーツール - データの削除";
     const struct {
       const char* name;
       int button;
       const char* title;
     } firstDialogs[] = {{"a copy's first dialog cancelled", IDC_COPY, "Tavコピーツール - データのコピー"},
-                        {"a delete's first dialog left with its back button", IDC_DELETE, deleteTitle}};
+                        {"a delete's first dialog left with its back button", IDC_DELETE, kDeleteTitle}};
     for (const auto& first : firstDialogs) {
       SCOPED_TRACE(first.name);
       Click(w, first.button);
@@ -264,7 +264,7 @@ TEST_F(MainMenuFocus, MenuIsInFrontAgainAfterEveryKindOfDialogCloses) {
     {
       SCOPED_TRACE("a delete carried out");
       Click(w, IDC_DELETE);
-      HWND list = WaitForTopWindow(pid, deleteTitle);
+      HWND list = WaitForTopWindow(pid, kDeleteTitle);
       ASSERT_NE(list, nullptr);
       SelectListItem(list, IDC_DATA_LIST, 0);
       Click(list, IDOK);

@@ -9,14 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/tav_copy_tool_app.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
+#include "command/app_state.h"
+#include "command/fake/fake_command_dialogs.h"
 #include "delete/delete_command.h"
 #include "move/move_command.h"
 #include "platform/fake/fake_prompts.h"
-#include "platform/fake/fake_wizard.h"
 #include "platform/text.h"
+#include "platform/win32/win32_disks.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_wait_cursor.h"
 #include "ui/data_list.h"
 #include "ui/destination.h"
@@ -49,13 +53,13 @@ class RegisteredFolderSpelling : public ::testing::Test {
   }
   void TearDown() override { Clean(); }
   void Clean() {
-    TavApp().files.RunShellOperation(ShellOp::Delete, {"G:\\Word", "G:\\PDF", "G:\\KR_LAB", "D:\\KR_LAB"}, "");
+    files.RunShellOperation(ShellOp::Delete, {"G:\\Word", "G:\\PDF", "G:\\KR_LAB", "D:\\KR_LAB"}, "");
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\KR_LAB\\Tav2007\\Biology");
   }
   void Arrange(const std::string& record) {
     for (const auto& file : kBystanders) WriteFile(file);
     WriteFile(kDataFile);
-    ASSERT_EQ(WriteDataDirRecord(TavApp().registry, "Biology", "2007", record), RecordUpdate::Done);
+    ASSERT_EQ(WriteDataDirRecord(registry, "Biology", "2007", record), RecordUpdate::Done);
   }
   std::vector<std::string> BystandersLost() const {
     std::vector<std::string> lost;
@@ -67,34 +71,42 @@ class RegisteredFolderSpelling : public ::testing::Test {
   // Biology 2007 line (and the move's destination on D:), the boxes answer
   // "はい" to the start and "いいえ" to another one.
   std::vector<std::string> Run(bool move) {
-    CTavCopyToolApp& app = TavApp();
     FakePrompts prompts;
     prompts.answers = {IDYES, IDNO};
-    FakeWizard wizard;
+    FakeCommandDialogs dialogs;
     const std::string line = "Tav2007  生物";
     if (move) {
-      wizard.script.push_back({WizardDialog::MoveList, IDOK, [&] { ApplyChosenLine(line, app); }});
-      wizard.script.push_back({WizardDialog::MoveDest, IDOK, [&] {
-                                 const std::string composed = DataFolder('D', "2007", "B");
-                                 ASSERT_EQ(CheckMoveSource(app.registry, app, composed), MoveSourceCheck::Accepted);
-                                 ASSERT_EQ(CreateFolderPath(app.files, composed), folder_result::kOk);
-                                 app.m_szDestDir = composed;
-                               }});
+      dialogs.script.push_back({WizardDialog::MoveList, [&] { return DialogResult{DataSetOfLine(line)}; }});
+      dialogs.script.push_back({WizardDialog::MoveDest, [&] {
+                                  const std::string composed = DataFolder('D', "2007", "B");
+                                  CheckedMoveSource source = CheckMoveSource(registry, app, composed);
+                                  EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
+                                  EXPECT_EQ(CreateFolderPath(files, composed), folder_result::kOk);
+                                  return DialogResult{ChosenDestination{composed, source.registeredFolder}};
+                                }});
     } else {
-      wizard.script.push_back({WizardDialog::DeleteList, IDOK, [&] {
-                                 ASSERT_TRUE(ConfirmChosenLine(app.registry, DataListVariant::Delete, line, app));
-                               }});
+      dialogs.script.push_back({WizardDialog::DeleteList, [&] {
+                                  const auto chosen = ConfirmChosenLine(registry, DataListVariant::Delete, line);
+                                  EXPECT_TRUE(chosen.has_value());
+                                  return chosen ? DialogResult{*chosen} : DialogResult{};
+                                }});
     }
     bool busy = false;
     Win32WaitCursor waitCursor;
-    CommandContext context{app, app.registry, app.disks, app.files, app.profile, prompts, wizard, busy, waitCursor};
+    CommandContext context{app, registry, disks, files, profile, prompts, dialogs, busy, waitCursor};
     if (move)
       RunMoveCommand(context);
     else
       RunDeleteCommand(context);
-    EXPECT_TRUE(wizard.script.empty());
+    EXPECT_TRUE(dialogs.script.empty());
     return prompts.Texts();
   }
+
+  TavAppState app;
+  Win32Registry registry;
+  Win32Disks disks;
+  Win32FileSystem files;
+  Win32Profile profile;
 };
 
 TEST_F(RegisteredFolderSpelling, OtherSpellingsChangeNothingOnDisk) {
@@ -118,7 +130,7 @@ TEST_F(RegisteredFolderSpelling, OtherSpellingsChangeNothingOnDisk) {
       EXPECT_TRUE(Exists(kDataFile)) << "the data set stays where it is";
       EXPECT_FALSE(Exists("D:\\KR_LAB\\Tav2007\\TestDoc_B\\Word")) << "nothing arrived on D:";
       EXPECT_FALSE(Exists("D:\\KR_LAB\\Tav2007\\TestDoc_B\\PDF")) << "nothing arrived on D:";
-      EXPECT_EQ(ReadDataDirRecord(TavApp().registry, "Biology", "2007"), std::optional<std::string>(spelling))
+      EXPECT_EQ(ReadDataDirRecord(registry, "Biology", "2007"), std::optional<std::string>(spelling))
           << "the record is kept";
       Clean();
     }
@@ -137,7 +149,7 @@ TEST_F(RegisteredFolderSpelling, OneTrailingBackslashIsThePlainFolder) {
     EXPECT_EQ(BystandersLost(), std::vector<std::string>{});
     EXPECT_FALSE(Exists(kData + "\\Word"));
     EXPECT_EQ(Exists("D:\\KR_LAB\\Tav2007\\TestDoc_B\\Word\\q01.doc"), move);
-    EXPECT_EQ(ReadDataDirRecord(TavApp().registry, "Biology", "2007"),
+    EXPECT_EQ(ReadDataDirRecord(registry, "Biology", "2007"),
               move ? std::optional<std::string>(DataFolder('D', "2007", "B")) : std::nullopt);
     Clean();
   }

@@ -18,7 +18,7 @@ UINT TemplateFor(DataListVariant variant) {
 
 // Neither Enter nor Escape ends the dialog, whichever control has the focus:
 // only "次へ", "戻る" and the close box do.
-CDataListDlg::CDataListDlg(DataListVariant variant, TavAppState& app, IRegistry& registry)
+CDataListDlg::CDataListDlg(DataListVariant variant, const TavAppState& app, IRegistry& registry)
     : CDialog(TemplateFor(variant),
               {.bigIconId = IDR_MAINFRAME, .swallowEnter = true, .swallowEscape = true, .ignoreF1 = true}),
       m_variant(variant),
@@ -60,10 +60,12 @@ void CDataListDlg::OnOK() {
   SendItemMessage(IDC_DATA_LIST, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
 
-  if (!ConfirmChosenLine(registry_, m_variant, U8(text), app_)) {
+  auto chosen = ConfirmChosenLine(registry_, m_variant, U8(text));
+  if (!chosen) {
     // The record went away after the list was built.
     ShowMessageBox(kRegistryReadFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
+  chosen_ = std::move(*chosen);
   CDialog::OnOK();
 }

@@ -43,7 +43,7 @@ void CDestDlg::FillDriveList() {
 
 void CDestDlg::OnOK() {
   CWaitCursor wait;
-  TavAppState& app = in_.app;
+  const TavAppState& app = in_.app;
   const auto folder = ComposeDataFolder(GetItemText(IDC_DRIVE_LIST), app.m_szYear, app.m_szSubject);
   if (!folder) {
     ShowMessageBox(DestDialogTextsFor(m_variant).noDriveMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
@@ -52,8 +52,11 @@ void CDestDlg::OnOK() {
   }
   SetItemText(IDC_DEST_FOLDER, *folder);
 
+  std::string registeredFolder;
   if (DestDialogTextsFor(m_variant).checksRegisteredFolder) {
-    switch (CheckMoveSource(in_.registry, app, *folder)) {
+    CheckedMoveSource source = CheckMoveSource(in_.registry, app, *folder);
+    registeredFolder = std::move(source.registeredFolder);
+    switch (source.check) {
       case MoveSourceCheck::RecordUnreadable:
         ShowMessageBox(kRegistryReadFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -66,7 +69,7 @@ void CDestDlg::OnOK() {
   }
 
   if (!ValidateDestFolder()) return;
-  app.m_szDestDir = *folder;
+  chosen_ = {*folder, std::move(registeredFolder)};
   CDialog::OnOK();
 }
 

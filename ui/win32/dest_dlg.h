@@ -1,9 +1,8 @@
 #pragma once
 // The destination drive dialog of the copy and move commands: the user picks
 // a fixed drive, the data set's folder is composed on it and made to exist,
-// and the path is left in the application object's m_szDestDir. The move
-// variant also reads the data set's registered folder into m_szDataDir and
-// refuses a destination equal to it.
+// and the path is handed back. The move variant also reads the data set's
+// registered folder and refuses a destination equal to it.
 #include <string>
 
 #include "command/app_state.h"
@@ -14,11 +13,11 @@
 #include "platform/win32/afx_dialog.h"
 #include "ui/destination.h"
 
-// What the destination dialog works with: the current data set it reads and
-// completes, the drives it lists, the folder it creates (asking first) and,
+// What the destination dialog works with: the current data set it reads, the
+// drives it lists, the folder it creates (asking first) and,
 // for a move, the record it reads.
 struct DestDialogInputs {
-  TavAppState& app;
+  const TavAppState& app;
   IRegistry& registry;
   IDisks& disks;
   IFileSystem& files;
@@ -26,6 +25,10 @@ struct DestDialogInputs {
 };
 
 class CDestDlg : public CDialog {
+ public:
+  // What the user confirmed with "次へ".
+  const ChosenDestination& Chosen() const { return chosen_; }
+
  protected:
   CDestDlg(DestVariant variant, const DestDialogInputs& inputs);
 
@@ -41,6 +44,7 @@ class CDestDlg : public CDialog {
 
   DestVariant m_variant;
   DestDialogInputs in_;
+  ChosenDestination chosen_;
 };
 
 class CCopyDestDlg : public CDestDlg {
