@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command/command_prompts.h"
+#include "command/free_space.h"
 #include "command/tree_checks.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
@@ -81,19 +82,9 @@ bool RunCopyWizard(CommandContext& ctx) {
         break;
       }
       case WizardStep::CheckFreeSpace: {
-        std::optional<std::uint64_t> freeBytes;
-        {
-          // The query can wait on a slow or network volume while messages flow.
-          BusyScope busy(ctx);
-          freeBytes = ctx.disks.FreeBytes(ctx.app.m_szDestDir);
-        }
-        step = WizardStep::ChooseDestination;
-        if (!freeBytes)
-          Warn(ctx, kDestUnreadableMessage);
-        else if (*freeBytes < ctx.app.m_nRequiredSize)
-          Warn(ctx, kDestTooSmallMessage);
-        else
-          step = WizardStep::Confirm;
+        const Room room = RoomFor(ctx, ctx.app.m_szDestDir, ctx.app.m_nRequiredSize);
+        step = RoomOrWarn(ctx, room, kDestUnreadableMessage, kDestTooSmallMessage) ? WizardStep::Confirm
+                                                                                  : WizardStep::ChooseDestination;
         break;
       }
       case WizardStep::Confirm:

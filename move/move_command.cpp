@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command/command_prompts.h"
+#include "command/free_space.h"
 #include "command/tree_checks.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
@@ -36,28 +37,6 @@ std::uint64_t BytesToMove(IFileSystem& files, const std::string& registeredFolde
   return total;
 }
 
-// Moving within one drive only renames, so it needs no free space.
-bool HasRoomForMove(CommandContext& ctx) {
-  const TavAppState& app = ctx.app;
-  if (OnSameDrive(app.m_szDataDir, app.m_szDestDir)) return true;
-  std::uint64_t required = 0;
-  std::optional<std::uint64_t> freeBytes;
-  {
-    // Measuring walks whole trees; the free-space query can wait on a slow volume.
-    BusyScope busy(ctx);
-    required = BytesToMove(ctx.files, app.m_szDataDir);
-    freeBytes = ctx.disks.FreeBytes(app.m_szDestDir);
-  }
-  if (!freeBytes) {
-    Warn(ctx, kDestUnreadableMessage);
-    return false;
-  }
-  if (*freeBytes < required) {
-    Warn(ctx, kDestTooSmallMessage);
-    return false;
-  }
-  return true;
-}
 
 enum class MoveStep { List, Destination, Space, Confirm };
 
@@ -80,7 +59,8 @@ bool RunMoveSteps(CommandContext& ctx) {
         break;
       }
       case MoveStep::Space:
-        step = HasRoomForMove(ctx) ? MoveStep::Confirm : MoveStep::Destination;
+        step = RoomOrWarn(ctx, RoomForMove(ctx), kDestUnreadableMessage, kDestTooSmallMessage) ? MoveStep::Confirm
+                                                                                               : MoveStep::Destination;
         break;
       case MoveStep::Confirm:
         if (AskYes(ctx, kStartQuestion)) return true;
@@ -107,6 +87,18 @@ void RunMoveCommand(CommandContext& ctx) {
     }
     if (!AskYes(ctx, kAnotherQuestion)) return;
   }
+}
+
+Room RoomForMove(CommandContext& ctx) {
+  const TavAppState& app = ctx.app;
+  // Moving within one drive only renames, so it needs no free space.
+  if (OnSameDrive(app.m_szDataDir, app.m_szDestDir)) return Room::Enough;
+  std::uint64_t required = 0;
+  {
+    BusyScope busy(ctx);  // measuring walks whole trees
+    required = BytesToMove(ctx.files, app.m_szDataDir);
+  }
+  return RoomFor(ctx, app.m_szDestDir, required);
 }
 
 bool MoveKindFolders(CommandContext& ctx) {

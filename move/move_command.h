@@ -4,8 +4,13 @@
 // kind folders are moved with one shell call, the old data folder is removed
 // when left empty, and the record is rewritten to the new folder.
 #include "command/command_context.h"
+#include "command/free_space.h"
 
 void RunMoveCommand(CommandContext& ctx);
+
+// Room on the new drive for the kind folders present in m_szDataDir; always
+// enough on the same drive, where a move only renames.
+Room RoomForMove(CommandContext& ctx);
 
 // Moves the kind folders present in m_szDataDir into m_szDestDir with one
 // shell call, with the busy flag set around the whole step. True when there
