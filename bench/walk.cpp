@@ -1,9 +1,10 @@
 // The walks the tool makes over a whole disc, timed on a large one: the disc
-// size measurement (each kind folder's bytes by the file system port's tree
-// walk) and the copy command's arrival check against a copy of the disc,
-// each alternately with the floor, a bare FindFirstFileW walk of the same
-// kind folders.
-// Usage: bench_walk --disc=E:\TestDoc_X --copy=<data folder holding a copy> [--rounds=N]
+// size measurement (DetermineKindSizes as the copy command calls it before
+// the content selection, with no size table, so every kind folder is walked)
+// and the copy command's arrival check against a copy of the disc, each
+// alternately with the floor, a bare FindFirstFileW walk of the same kind
+// folders.
+// Usage: bench_walk --disc=F:\TestDoc_X --copy=<data folder holding a copy> [--rounds=N]
 #include <windows.h>
 
 #include <cstdint>
@@ -17,18 +18,14 @@
 #include "copy/copy_command.h"
 #include "platform/text.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_profile.h"
 
 namespace {
 
-// The disc size measurement: every kind's size as the content selection
-// measures it from the disc (no size table, so all seven are walked).
-std::uint64_t MeasureDiscSize(IFileSystem& files, const std::string& discFolder) {
-  std::uint64_t total = 0;
-  for (const auto& info : kContentKinds) {
-    const KindSize size = KindSizeOnDisc(files, KindFolderPath(discFolder, info.kind));
-    if (size.offered) total += static_cast<std::uint64_t>(size.bytes);
-  }
-  return total;
+// The total of the kinds the content selection would offer, all ticked.
+std::uint64_t MeasureDiscSize(TavAppState& disc, IProfile& profile, IFileSystem& files) {
+  DetermineKindSizes(disc, profile, files);
+  return RequiredSpace(disc.m_nKindSize, disc.m_bKindOffered);
 }
 
 struct BareCount {
@@ -71,7 +68,19 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: bench_walk --disc=DIR --copy=DIR [--rounds=N]\n");
     return 2;
   }
+  // The disc as detection leaves it in the state: "F:\TestDoc_T" is drive
+  // F:'s disc of subject T. The INI named does not exist: no size table.
+  TavAppState identified;
+  identified.m_szCdRoot = disc.substr(0, 3);
+  identified.m_szSubject = disc.substr(disc.find_last_of('_') + 1);
+  identified.m_szYear = "2007";
+  identified.m_szIniPath = identified.m_szCdRoot + "no-size-table.INI";
+  if (DiscSubjectFolder(identified.m_szCdRoot, identified.m_szSubject) != disc) {
+    fprintf(stderr, "--disc must be a drive's TestDoc_<code> folder, e.g. F:\\TestDoc_T\n");
+    return 2;
+  }
   Win32FileSystem files;
+  Win32Profile profile;
   KindFlags all;
   all.fill(true);
   const std::vector<std::string> sources = KindFolderList(disc, all);
@@ -102,7 +111,7 @@ int main(int argc, char** argv) {
       rounds,
       [&] {
         const bench::Stopwatch watch;
-        const std::uint64_t bytes = MeasureDiscSize(files, disc);
+        const std::uint64_t bytes = MeasureDiscSize(identified, profile, files);
         sizeMs.Add(watch.Ms());
         sizeRight = sizeRight && bytes == discCount.bytes;
       },

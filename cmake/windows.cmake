@@ -41,5 +41,4 @@ add_test(NAME exe_load_config COMMAND ${CMAKE_SOURCE_DIR}/scripts/pe-load-config
 
 include(cmake/release.cmake)
 include(cmake/wine_tests.cmake)
-include(cmake/benchmarks.cmake)
 include(cmake/bench.cmake)

@@ -77,8 +77,9 @@ void CreateFolderLevels(const std::wstring& folder) {
 
 }  // namespace
 
+// No wait cursor here or around the shell's call: the commands raise it
+// (with the busy flag) around every walk and shell operation.
 std::optional<std::vector<FileEntry>> Win32FileSystem::ListTree(const std::string& folder) {
-  CWaitCursor wait;  // a whole tree: a disc's kind folder, a copied data set
   std::vector<FileEntry> entries;
   if (!Walk(W(folder), L"", entries)) return std::nullopt;
   return entries;
@@ -112,7 +113,6 @@ ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<st
   }
   operation.pFrom = source.c_str();
   operation.pTo = op == ShellOp::Delete ? nullptr : target.c_str();
-  CWaitCursor wait;
   const int result = SHFileOperationW(&operation);
   return {result, operation.fAnyOperationsAborted != FALSE};
 }

@@ -103,14 +103,14 @@ HWND ToolProcess::WaitForMainMenu() const {
     menu = automation::FindTopWindow(pid(), "Tavコピーツール");
     return menu && GetDlgItem(menu, 1000);  // the copy button tells it from a message box
   });
-  if (menu) Sleep(150);
+  if (menu) automation::Settle(menu);
   return menu;
 }
 
 void Shot(const std::string& name) {
   if (Options().shotsDir.empty()) return;
   CreateDirectoryW(W(Options().shotsDir).c_str(), nullptr);
-  Sleep(250);  // let the last window finish painting
+  automation::SettleVisibleWindows();
   automation::SaveScreenshot(Options().shotsDir + "\\" + name + ".bmp");
 }
 

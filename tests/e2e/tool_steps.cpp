@@ -44,7 +44,7 @@ HWND WaitForDialog(DWORD pid, const std::string& title, int controlId) {
     found = FindTopWindow(pid, title);
     return found && GetDlgItem(found, controlId) && IsWindowEnabled(found);
   });
-  if (found) Sleep(150);
+  if (found) Settle(found);
   return found;
 }
 
@@ -62,7 +62,7 @@ HWND WaitForDiscWait(DWORD pid) {
     dialog = FindTopWindow(pid, kCopyTitle);
     return dialog && !GetDlgItem(dialog, 1029) && GetDlgItem(dialog, IDOK);
   });
-  if (dialog) Sleep(150);
+  if (dialog) Settle(dialog);
   return dialog;
 }
 

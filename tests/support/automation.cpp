@@ -56,8 +56,39 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 HWND WaitForTopWindow(DWORD pid, const std::string& title, const std::string& className, DWORD timeoutMs) {
   HWND found = nullptr;
   WaitUntil([&] { return (found = FindTopWindow(pid, title, className)) != nullptr; }, timeoutMs);
-  if (found) Sleep(100);  // let the dialog finish its initialisation and paint
+  if (found) Settle(found, timeoutMs);
   return found;
+}
+
+bool Settle(HWND window, DWORD timeoutMs) {
+  // A message sent from another thread is handled only when the window's
+  // thread asks for its next message, so the answer proves that what it was
+  // doing (WM_INITDIALOG, a handler, an earlier sent message) is done. It says
+  // nothing of messages posted to it before; a click posted now queues
+  // behind those anyway.
+  DWORD_PTR ignored = 0;
+  const auto roundTrip = [&] {
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
+  };
+  if (!roundTrip()) return false;
+  // WM_PAINT comes only when the queue is otherwise empty; RDW_UPDATENOW sends
+  // it to the window and its children at once, across processes too.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Wine copies what a thread painted to the screen at EndPaint (at most
+  // every 50 ms) and whenever the thread finds its queue empty: one more
+  // round trip lets it get back to its loop after painting.
+  return roundTrip();
+}
+
+void SettleVisibleWindows(DWORD timeoutMs) {
+  std::vector<HWND> windows;
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  for (HWND window : windows) Settle(window, timeoutMs);
 }
 
 bool WaitForClose(HWND window, DWORD timeoutMs) {

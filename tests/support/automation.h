@@ -16,8 +16,15 @@ constexpr DWORD kDefaultTimeoutMs = 15000;
 // A visible top-level window of process `pid` (0: any process) whose caption
 // is `title` (empty: any) and class `className` (empty: any).
 HWND FindTopWindow(DWORD pid, const std::string& title, const std::string& className = "#32770");
+// The same, once it is there and settled (see Settle).
 HWND WaitForTopWindow(DWORD pid, const std::string& title, const std::string& className = "#32770",
                       DWORD timeoutMs = kDefaultTimeoutMs);
+// Waits until the thread of `window` is back in its message loop (so its
+// initialisation and every message sent to it before are done) and has
+// painted what was pending. False when the thread did not answer in time.
+bool Settle(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
+// Settles every visible top-level window: what a screenshot shows.
+void SettleVisibleWindows(DWORD timeoutMs = kDefaultTimeoutMs);
 // Waits until the window is gone (destroyed or hidden).
 bool WaitForClose(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
 // Polls `done` until it is true or the time is up.
