@@ -406,7 +406,7 @@ TEST_F(DestDialog, ScreenshotWithTheDriveListOpen) {
   RunDriven(dialog, TitleOf(DestVariant::Copy), [&](HWND w) {
     ChooseDrive(w, 'D');
     SendDlgItemMessageW(w, IDC_DRIVE_LIST, CB_SHOWDROPDOWN, TRUE, 0);
-    Sleep(500);
+    SettleVisibleWindows();  // the drop-down list is a window of its own
     EXPECT_TRUE(SaveScreenshot(Utf16ToUtf8(path)));
     SendDlgItemMessageW(w, IDC_DRIVE_LIST, CB_SHOWDROPDOWN, FALSE, 0);
     Click(w, IDCANCEL);
