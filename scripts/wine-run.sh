@@ -4,7 +4,8 @@
 # (any --name=/linux/path) is handed over as a Windows path.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/wine-env.sh" "$1"
+# Wine wants the prefix as an absolute path.
+source "$here/wine-env.sh" "$(realpath -m "$1")"
 shift
 program=$1
 shift
