@@ -81,6 +81,17 @@ TEST_F(Unattended, AUsageErrorPrintsTheUsageAndChangesNothing) {
   EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
 }
 
+TEST_F(Unattended, ALogFileThatCannotBeOpenedEndsTheRunBeforeAnything) {
+  GrantUserLevel("Biology");
+  SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+  const UnattendedResult run = RunUnattendedTool("/delete Biology 2007 /log \"C:\\no such folder\\pc01.log\"");
+  ExpectWindowless(run);
+  EXPECT_EQ(run.exitCode, 1u);
+  EXPECT_EQ(run.output, "ログファイルを開けません: C:\\no such folder\\pc01.log\r\n");
+  EXPECT_TRUE(Exists(kBiologyOnD + "\\Word\\問題01.txt"));
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+}
+
 TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
   GrantUserLevel("Biology");
   GrantUserLevel("Earth");
@@ -88,6 +99,8 @@ TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
   SeedDataSet("Earth", "DataDir05", kEarthOnG);
   WriteRecord32("General", "DataDir05", kEarthOnG);
   WriteRecord32("Physics", "DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_P");  // no rights on Physics
+  // A record is anyone's data: its line break must not forge a line.
+  WriteRecord32("Biology", "DataDir06", "D:\\KR_LAB\r\nTav2001  生物\tC:\\forged");
   const std::string log = InstallDir() + "ログ pc01.txt";
   WriteFile(log, "earlier run\r\n");
   const std::string commandLine = "/list /log \"" + log + "\"";
@@ -96,7 +109,8 @@ TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
   ExpectWindowless(run);
   EXPECT_EQ(run.exitCode, 0u);
   EXPECT_EQ(Steps(run, commandLine),
-            (Lines{"Tav2005  地学・総合\t" + kEarthOnG, "Tav2007  生物\t" + kBiologyOnD}));
+            (Lines{"Tav2005  地学・総合\t" + kEarthOnG, "Tav2006  生物\tD:\\KR_LAB  Tav2001  生物\tC:\\forged",
+                   "Tav2007  生物\t" + kBiologyOnD}));
   EXPECT_TRUE(IsWellFormedUtf8(run.output));
   // The same UTF-8 lines, without a BOM, after what the file held.
   EXPECT_EQ(ReadBytes(log), "earlier run\r\n" + run.output);
