@@ -59,17 +59,27 @@ class Unattended : public ::testing::Test {
     EXPECT_EQ(lines.back(), "終了コード: " + std::to_string(run.exitCode));
     return Lines(lines.begin() + 1, lines.end() - 1);
   }
+  // The Biology data set SeedDataSet placed on D:, its files and record intact.
+  static void ExpectBiologyUntouched() {
+    for (const char* kind : {"Word", "PDF"}) EXPECT_TRUE(Exists(kBiologyOnD + "\\" + kind + "\\問題01.txt"));
+    EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+  }
   static void ExpectWindowless(const UnattendedResult& run) {
     EXPECT_TRUE(run.exited) << "still running, probably waiting for someone";
     EXPECT_FALSE(run.windowSeen) << "an unattended run showed a window";
   }
+  // Rights on Biology, its data set seeded, the tool run without a window.
+  static UnattendedResult RunOverSeededBiology(const std::string& commandLine) {
+    GrantUserLevel("Biology");
+    SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+    const UnattendedResult run = RunUnattendedTool(commandLine);
+    ExpectWindowless(run);
+    return run;
+  }
 };
 
 TEST_F(Unattended, AUsageErrorPrintsTheUsageAndChangesNothing) {
-  GrantUserLevel("Biology");
-  SeedDataSet("Biology", "DataDir07", kBiologyOnD);
-  const UnattendedResult run = RunUnattendedTool("/DELETE Biology 2007 extra");
-  ExpectWindowless(run);
+  const UnattendedResult run = RunOverSeededBiology("/DELETE Biology 2007 extra");
   EXPECT_EQ(run.exitCode, 1u);
   const Lines steps = Steps(run, "/DELETE Biology 2007 extra");
   ASSERT_GE(steps.size(), 6u);
@@ -77,19 +87,14 @@ TEST_F(Unattended, AUsageErrorPrintsTheUsageAndChangesNothing) {
   EXPECT_EQ(steps[1], "使い方:");
   EXPECT_NE(steps[2].find("/copy"), std::string::npos);
   EXPECT_NE(run.output.find("終了コード: 0 完了"), std::string::npos) << "the exit codes are explained";
-  EXPECT_TRUE(Exists(kBiologyOnD + "\\Word\\問題01.txt"));
-  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+  ExpectBiologyUntouched();
 }
 
 TEST_F(Unattended, ALogFileThatCannotBeOpenedEndsTheRunBeforeAnything) {
-  GrantUserLevel("Biology");
-  SeedDataSet("Biology", "DataDir07", kBiologyOnD);
-  const UnattendedResult run = RunUnattendedTool("/delete Biology 2007 /log \"C:\\no such folder\\pc01.log\"");
-  ExpectWindowless(run);
+  const UnattendedResult run = RunOverSeededBiology("/delete Biology 2007 /log \"C:\\no such folder\\pc01.log\"");
   EXPECT_EQ(run.exitCode, 1u);
   EXPECT_EQ(run.output, "ログファイルを開けません: C:\\no such folder\\pc01.log\r\n");
-  EXPECT_TRUE(Exists(kBiologyOnD + "\\Word\\問題01.txt"));
-  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+  ExpectBiologyUntouched();
 }
 
 TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
@@ -152,9 +157,7 @@ TEST_F(Unattended, WithoutRightsNothingChanges) {
     ExpectWindowless(run);
     EXPECT_EQ(run.exitCode, 2u);
     EXPECT_EQ(Steps(run, c.commandLine), Lines{c.step});
-    EXPECT_TRUE(Exists(kBiologyOnD + "\\Word\\問題01.txt"));
-    EXPECT_TRUE(Exists(kBiologyOnD + "\\PDF\\問題01.txt"));
-    EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+    ExpectBiologyUntouched();
   }
 }
 
