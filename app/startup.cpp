@@ -42,13 +42,19 @@ std::array<bool, kSubjectCount> ScanAdminRights(IRegistry& registry) {
   return admin;
 }
 
+namespace {
+constexpr unsigned kStartupBox = mb::kSetForeground | mb::kTopmost;
+}
+
+bool InstallerSwitchAllowsStart(std::string_view commandLine, IPrompts& prompts) {
+  return !HasSetupSwitch(commandLine) ||
+         prompts.Show(PromptOwner::None, kSetupQuestion, kCaption,
+                      mb::kQuestion | mb::kSystemModal | kStartupBox) == mb::kIdYes;
+}
+
 bool RunStartupChecks(std::string_view commandLine, IRegistry& registry, IPrompts& prompts,
                       TavAppState& app) {
-  constexpr unsigned kStartupBox = mb::kSetForeground | mb::kTopmost;
-  if (HasSetupSwitch(commandLine) &&
-      prompts.Show(PromptOwner::None, kSetupQuestion, kCaption,
-                   mb::kQuestion | mb::kSystemModal | kStartupBox) != mb::kIdYes)
-    return false;
+  if (!InstallerSwitchAllowsStart(commandLine, prompts)) return false;
   app.m_bAdmin = ScanAdminRights(registry);
   if (std::none_of(app.m_bAdmin.begin(), app.m_bAdmin.end(), [](bool b) { return b; })) {
     prompts.Show(PromptOwner::None, kNoRightsMessage, kCaption, mb::kWarning | kStartupBox);

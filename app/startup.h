@@ -30,6 +30,10 @@ std::string UserLevelKeyPath(const char* subjectKeyName);
 // Reads the eleven HKEY_CURRENT_USER subject keys in catalogue order.
 std::array<bool, kSubjectCount> ScanAdminRights(IRegistry& registry);
 
+// The installer question when the command line holds its switch: false when
+// it was asked and not answered "はい". True without the switch.
+bool InstallerSwitchAllowsStart(std::string_view commandLine, IPrompts& prompts);
+
 // The installer question, the rights scan and the no-rights message. Fills
 // m_bAdmin; true when the main menu is to run.
 bool RunStartupChecks(std::string_view commandLine, IRegistry& registry, IPrompts& prompts,

@@ -7,8 +7,8 @@
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 declare -A rank=(
-  [res]=0 [platform]=1 [catalogue]=2 [command]=3 [ui]=4 [copy]=5 [move]=5 [delete]=5 [app]=6
-  [platform/win32]=11 [ui/win32]=14 [copy/win32]=15 [app/win32]=16
+  [res]=0 [platform]=1 [catalogue]=2 [command]=3 [ui]=4 [copy]=5 [move]=5 [delete]=5 [app]=6 [unattended]=7
+  [platform/win32]=11 [ui/win32]=14 [copy/win32]=15 [unattended/win32]=15 [app/win32]=16
 )
 status=0
 cd "$root"

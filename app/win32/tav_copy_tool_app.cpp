@@ -1,22 +1,49 @@
 #include "app/win32/tav_copy_tool_app.h"
 
+#include <string>
+
 #include "app/startup.h"
 #include "app/win32/main_menu_commands.h"
+#include "unattended/headless_ports.h"
+#include "unattended/unattended_run.h"
+#include "unattended/unattended_startup.h"
+#include "unattended/win32/win32_run_log.h"
 
 namespace {
 CTavCopyToolApp theApp;
+
+// "2024-05-01 10:00:00": when a run began, for logs that collect many runs.
+std::string LocalTimestamp() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[32];
+  wsprintfA(text, "%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
+            now.wSecond);
+  return text;
 }
+}  // namespace
 
 CTavCopyToolApp& TavApp() { return theApp; }
 
-BOOL CTavCopyToolApp::InitInstance() {
+bool CTavCopyToolApp::TakeInstanceMutex() {
   // Created already owned: the first instance holds it for its whole run.
   m_hMutex = CreateMutexW(nullptr, TRUE, L"TavCopyTool");
   if (m_hMutex && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(m_hMutex);
     m_hMutex = nullptr;
-    return FALSE;  // another instance runs: end silently
+    return false;
   }
+  return true;
+}
+
+BOOL CTavCopyToolApp::InitInstance() {
+  const ParsedCommandLine commandLine = ParseCommandLine(m_lpCmdLine);
+  if (commandLine.mode != LaunchMode::Interactive) {
+    m_nExitCode = ProcessExitCode(RunUnattendedMode(commandLine));
+    return FALSE;
+  }
+
+  if (!TakeInstanceMutex()) return FALSE;  // another instance runs: end silently
 
   const AppPaths paths = AppPathsFromExecutable(m_exePath);
   m_szAppDir = paths.appDir;
@@ -32,11 +59,44 @@ BOOL CTavCopyToolApp::InitInstance() {
   return FALSE;
 }
 
+ExitCode CTavCopyToolApp::RunUnattendedMode(const ParsedCommandLine& commandLine) {
+  Win32RunLog log;
+  if (!commandLine.logPath.empty() && !log.OpenFile(commandLine.logPath)) {
+    // A run whose log cannot be kept would leave its script blind.
+    log.Line("ログファイルを開けません: " + commandLine.logPath);
+    return ExitCode::UsageError;
+  }
+  log.Line(LocalTimestamp() + " TavCopyTool.exe " + m_lpCmdLine);
+  const ExitCode code = [&] {
+    if (!TakeInstanceMutex()) {
+      log.Line(kAlreadyRunningMessage);
+      return ExitCode::AlreadyRunning;
+    }
+    const AppPaths paths = AppPathsFromExecutable(m_exePath);
+    m_szAppDir = paths.appDir;
+    m_szIniPath = paths.iniPath;
+    if (auto ended = UnattendedStartup(commandLine, m_lpCmdLine, registry, prompts, *this, log)) return *ended;
+
+    // Nothing may show from here on: no box, no dialog, no shell window.
+    Win32FileSystem silentFiles(ShellUi::Silent);
+    HeadlessPrompts noPrompts(log);
+    HeadlessWizard noDialogs(log);
+    NoWaitCursor noCursor;
+    bool busy = false;
+    CommandContext command{*this, registry, disks, silentFiles, profile, noPrompts, noDialogs, busy, noCursor};
+    UnattendedContext context{command, log};
+    return RunUnattended(commandLine.request, context);
+  }();
+  log.Line("終了コード: " + std::to_string(ProcessExitCode(code)));
+  return code;
+}
+
 int CTavCopyToolApp::ExitInstance() {
   if (m_hMutex) {
     ReleaseMutex(m_hMutex);
     CloseHandle(m_hMutex);
     m_hMutex = nullptr;
   }
-  return CWinApp::ExitInstance();
+  CWinApp::ExitInstance();
+  return m_nExitCode;
 }

@@ -8,6 +8,8 @@
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_prompts.h"
 #include "platform/win32/win32_registry.h"
+#include "unattended/command_line.h"
+#include "unattended/exit_codes.h"
 
 class CTavCopyToolApp : public CWinApp, public TavAppState {
  public:
@@ -15,6 +17,9 @@ class CTavCopyToolApp : public CWinApp, public TavAppState {
   int ExitInstance() override;
 
   HANDLE m_hMutex = nullptr;
+  // The process exit code: 0 for an interactive run, the outcome of an
+  // unattended one.
+  int m_nExitCode = 0;
 
   // The real operating system behind the core's ports.
   Win32Registry registry;
@@ -22,6 +27,11 @@ class CTavCopyToolApp : public CWinApp, public TavAppState {
   Win32FileSystem files;
   Win32Profile profile;
   Win32Prompts prompts;
+
+ private:
+  // False when another instance holds the mutex.
+  bool TakeInstanceMutex();
+  ExitCode RunUnattendedMode(const ParsedCommandLine& commandLine);
 };
 
 // The global application object.

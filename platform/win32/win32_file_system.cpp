@@ -111,6 +111,9 @@ ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<st
       operation.fFlags = FOF_NOCONFIRMATION;
       break;
   }
+  // No one is there to see a progress window or to answer an error box or
+  // a question; the commands check the disk afterwards either way.
+  if (ui_ == ShellUi::Silent) operation.fFlags |= FOF_NO_UI;
   operation.pFrom = source.c_str();
   operation.pTo = op == ShellOp::Delete ? nullptr : target.c_str();
   const int result = SHFileOperationW(&operation);

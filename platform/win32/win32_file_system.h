@@ -1,8 +1,15 @@
 #pragma once
 #include "platform/file_port.h"
 
+// Whether the shell's file operations may show anything.
+enum class ShellUi {
+  Interactive,  // the shell's progress window, its error messages and questions
+  Silent,       // nothing shown and nothing asked (FOF_NO_UI): unattended runs
+};
+
 class Win32FileSystem : public IFileSystem {
  public:
+  explicit Win32FileSystem(ShellUi ui = ShellUi::Interactive) : ui_(ui) {}
   bool Exists(const std::string& path) override;
   bool IsFolder(const std::string& path) override;
   std::optional<std::string> FullPath(const std::string& path) override;
@@ -10,4 +17,7 @@ class Win32FileSystem : public IFileSystem {
   bool RemoveEmptyFolder(const std::string& path) override;
   std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) override;
   ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to) override;
+
+ private:
+  ShellUi ui_;
 };

@@ -67,6 +67,18 @@ std::string ReadRecord32(const std::string& subjectKey, const std::string& value
   return status == ERROR_SUCCESS ? Utf16ToUtf8(data) : "";
 }
 
+void WriteRecord32(const std::string& subjectKey, const std::string& valueName, const std::string& path) {
+  HKEY key = nullptr;
+  const std::wstring keyPath = W("SOFTWARE\\KR_LAB\\Tav2007\\" + subjectKey);
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  const std::wstring value = W(path);
+  RegSetValueExW(key, W(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
 ToolProcess::ToolProcess(const std::string& arguments, const std::string& exePath) {
   const std::wstring exe = W(exePath.empty() ? InstallDir() + "TavCopyTool.exe" : exePath);
   std::wstring commandLine = L"\"" + exe + L"\"";

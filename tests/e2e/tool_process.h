@@ -33,6 +33,8 @@ void ResetRegistry();
 void GrantUserLevel(const std::string& subjectKey, const std::string& level = "ADMIN");
 // A record as the 32-bit product application sees it; nullopt-like "" when missing.
 std::string ReadRecord32(const std::string& subjectKey, const std::string& valueName);
+// Writes a record where the 32-bit product application keeps it.
+void WriteRecord32(const std::string& subjectKey, const std::string& valueName, const std::string& path);
 
 class ToolProcess {
  public:

@@ -1,0 +1,183 @@
+// The real exe run unattended, as a computer room's script runs it: no
+// window, the outcome in the exit code, the steps on the redirected standard
+// output and in the /log file.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/text.h"
+#include "tests/e2e/tool_process.h"
+#include "tests/e2e/tool_steps.h"
+#include "tests/e2e/unattended_process.h"
+#include "tests/support/automation.h"
+
+namespace {
+
+using namespace e2e;
+using Lines = std::vector<std::string>;
+
+const std::string kBiologyOnD = "D:\\KR_LAB\\Tav2007\\TestDoc_B";
+const std::string kEarthOnG = "G:\\KR_LAB\\Tav2005\\TestDoc_T";
+
+class Unattended : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetRegistry();
+    CleanDataDrives();
+    InstallTool();
+  }
+  void TearDown() override {
+    ResetRegistry();
+    CleanDataDrives();
+  }
+  // A data set with two kind folders and its record.
+  static void SeedDataSet(const std::string& subjectKey, const std::string& valueName, const std::string& folder) {
+    for (const char* kind : {"Word", "PDF"}) {
+      SHCreateDirectoryExW(nullptr, Utf8ToUtf16(folder + "\\" + kind).c_str(), nullptr);
+      WriteFile(folder + "\\" + kind + "\\問題01.txt", "question");
+    }
+    WriteRecord32(subjectKey, valueName, folder);
+  }
+  static std::string ReadBytes(const std::string& path) {
+    std::ifstream file(Utf8ToUtf16(path).c_str(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+  }
+  // The run's lines between its first (the time and the command line) and
+  // its last (the exit code), which are checked too.
+  static Lines Steps(const UnattendedResult& run, const std::string& commandLine) {
+    Lines lines = CrlfLines(run.output);
+    if (lines.size() < 2) {
+      ADD_FAILURE() << "no start and end line in \"" << run.output << "\"";
+      return lines;
+    }
+    EXPECT_NE(lines.front().find("TavCopyTool.exe " + commandLine), std::string::npos) << lines.front();
+    EXPECT_EQ(lines.back(), "終了コード: " + std::to_string(run.exitCode));
+    return Lines(lines.begin() + 1, lines.end() - 1);
+  }
+  // The Biology data set SeedDataSet placed on D:, its files and record intact.
+  static void ExpectBiologyUntouched() {
+    for (const char* kind : {"Word", "PDF"}) EXPECT_TRUE(Exists(kBiologyOnD + "\\" + kind + "\\問題01.txt"));
+    EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+  }
+  static void ExpectWindowless(const UnattendedResult& run) {
+    EXPECT_TRUE(run.exited) << "still running, probably waiting for someone";
+    EXPECT_FALSE(run.windowSeen) << "an unattended run showed a window";
+  }
+  // Rights on Biology, its data set seeded, the tool run without a window.
+  static UnattendedResult RunOverSeededBiology(const std::string& commandLine) {
+    GrantUserLevel("Biology");
+    SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+    const UnattendedResult run = RunUnattendedTool(commandLine);
+    ExpectWindowless(run);
+    return run;
+  }
+};
+
+TEST_F(Unattended, AUsageErrorPrintsTheUsageAndChangesNothing) {
+  const UnattendedResult run = RunOverSeededBiology("/DELETE Biology 2007 extra");
+  EXPECT_EQ(run.exitCode, 1u);
+  const Lines steps = Steps(run, "/DELETE Biology 2007 extra");
+  ASSERT_GE(steps.size(), 6u);
+  EXPECT_EQ(steps[0], "指定が正しくありません: 余分な引数があります: extra");
+  EXPECT_EQ(steps[1], "使い方:");
+  EXPECT_NE(steps[2].find("/copy"), std::string::npos);
+  EXPECT_NE(run.output.find("終了コード: 0 完了"), std::string::npos) << "the exit codes are explained";
+  ExpectBiologyUntouched();
+}
+
+TEST_F(Unattended, ALogFileThatCannotBeOpenedEndsTheRunBeforeAnything) {
+  const UnattendedResult run = RunOverSeededBiology("/delete Biology 2007 /log \"C:\\no such folder\\pc01.log\"");
+  EXPECT_EQ(run.exitCode, 1u);
+  EXPECT_EQ(run.output, "ログファイルを開けません: C:\\no such folder\\pc01.log\r\n");
+  ExpectBiologyUntouched();
+}
+
+TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
+  GrantUserLevel("Biology");
+  GrantUserLevel("Earth");
+  SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+  SeedDataSet("Earth", "DataDir05", kEarthOnG);
+  WriteRecord32("General", "DataDir05", kEarthOnG);
+  WriteRecord32("Physics", "DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_P");  // no rights on Physics
+  // A record is anyone's data: its line break must not forge a line.
+  WriteRecord32("Biology", "DataDir06", "D:\\KR_LAB\r\nTav2001  生物\tC:\\forged");
+  const std::string log = InstallDir() + "ログ pc01.txt";
+  WriteFile(log, "earlier run\r\n");
+  const std::string commandLine = "/list /log \"" + log + "\"";
+
+  const UnattendedResult run = RunUnattendedTool(commandLine);
+  ExpectWindowless(run);
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(Steps(run, commandLine),
+            (Lines{"Tav2005  地学・総合\t" + kEarthOnG, "Tav2006  生物\tD:\\KR_LAB  Tav2001  生物\tC:\\forged",
+                   "Tav2007  生物\t" + kBiologyOnD}));
+  EXPECT_TRUE(IsWellFormedUtf8(run.output));
+  // The same UTF-8 lines, without a BOM, after what the file held.
+  EXPECT_EQ(ReadBytes(log), "earlier run\r\n" + run.output);
+  e2e::Shot("unattended-01-list-leaves-no-window");
+}
+
+TEST_F(Unattended, DeleteRemovesTheDataSetWithItsGeneralTwin) {
+  GrantUserLevel("Earth");
+  SeedDataSet("Earth", "DataDir05", kEarthOnG);
+  WriteRecord32("General", "DataDir05", kEarthOnG);
+  const UnattendedResult run = RunUnattendedTool("/delete earth 2005");
+  ExpectWindowless(run);
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(Steps(run, "/delete earth 2005"),
+            (Lines{"データ: Tav2005 地学・総合\t" + kEarthOnG, "データを削除しました。", "削除を完了しました。"}));
+  EXPECT_FALSE(Exists(kEarthOnG)) << "the kind folders and the emptied data folder are gone";
+  EXPECT_TRUE(Exists("G:\\KR_LAB\\Tav2005")) << "the year folder stays";
+  EXPECT_EQ(ReadRecord32("Earth", "DataDir05"), "");
+  EXPECT_EQ(ReadRecord32("General", "DataDir05"), "");
+}
+
+TEST_F(Unattended, WithoutRightsNothingChanges) {
+  const struct {
+    const char* name;
+    const char* userLevelOnEarth;  // nullptr: no rights anywhere
+    const char* commandLine;
+    const char* step;
+  } cases[] = {
+      {"no subject with rights", nullptr, "/delete Biology 2007", "先にTav2007のインストールを行ってください。"},
+      {"no rights on the subject", "ADMIN", "/delete Biology 2007", "Tav2007 生物 を操作する権限がありません。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetRegistry();
+    GrantUserLevel("Biology", "USER");
+    if (c.userLevelOnEarth) GrantUserLevel("Earth", c.userLevelOnEarth);
+    SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+    const UnattendedResult run = RunUnattendedTool(c.commandLine);
+    ExpectWindowless(run);
+    EXPECT_EQ(run.exitCode, 2u);
+    EXPECT_EQ(Steps(run, c.commandLine), Lines{c.step});
+    ExpectBiologyUntouched();
+  }
+}
+
+TEST_F(Unattended, ASecondStartWhileTheInteractiveToolRunsEndsWith7) {
+  GrantUserLevel("Physics");
+  ToolProcess interactive;
+  HWND menu = interactive.WaitForMainMenu();
+  ASSERT_NE(menu, nullptr);
+  const UnattendedResult refused = RunUnattendedTool("/list");
+  ExpectWindowless(refused);
+  EXPECT_EQ(refused.exitCode, 7u);
+  EXPECT_EQ(Steps(refused, "/list"), Lines{"Tavコピーツールがすでに実行中です。"});
+  EXPECT_TRUE(IsWindowVisible(menu)) << "the interactive tool keeps running";
+  e2e::Shot("unattended-02-second-start-refused");
+
+  automation::Click(menu, 1003);  // "終了"
+  ASSERT_TRUE(interactive.WaitForExit());
+  const UnattendedResult afterwards = RunUnattendedTool("/list");
+  EXPECT_EQ(afterwards.exitCode, 0u);
+  EXPECT_EQ(Steps(afterwards, "/list"), Lines{"登録されたデータがありません。"});
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include "unattended/unattended_run.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/startup.h"
+#include "unattended/headless_ports.h"
+#include "unattended/unattended_startup.h"
+#include "tests/native/unattended_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+UnattendedRequest Request(const char* line) {
+  const ParsedCommandLine parsed = ParseCommandLine(line);
+  EXPECT_EQ(parsed.mode, LaunchMode::Unattended) << line << ": " << parsed.usageError;
+  return parsed.request;
+}
+
+TEST(UnattendedList, RegisteredDataSetsWithTheirFolders) {
+  const struct {
+    const char* name;
+    std::vector<int> rights;  // catalogue rows
+    std::function<void(UnattendedWorld&)> arrange;
+    Lines lines;
+  } cases[] = {
+      {"the subjects with rights, by year, then in catalogue order",
+       {kBiologyRow, kPhysicsRow},
+       [](UnattendedWorld& w) {
+         w.SetRecord("Biology", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_B");
+         w.SetRecord("Physics", "2005", "G:\\物理データ\\TestDoc_P");
+         w.SetRecord("Biology", "2003", "D:\\KR_LAB\\Tav2003\\TestDoc_B");
+         w.SetRecord("Physics", "2003", "D:\\KR_LAB\\Tav2003\\TestDoc_P");
+         w.SetRecord("Earth", "2001", "D:\\KR_LAB\\Tav2001\\TestDoc_T");  // no rights on Earth
+         w.SetRecord("Physics", "2006", "C:");                             // too short to be a data set
+       },
+       {"Tav2003  生物\tD:\\KR_LAB\\Tav2003\\TestDoc_B", "Tav2003  物理\tD:\\KR_LAB\\Tav2003\\TestDoc_P",
+        "Tav2005  物理\tG:\\物理データ\\TestDoc_P", "Tav2007  生物\tD:\\KR_LAB\\Tav2007\\TestDoc_B"}},
+      {"Earth once, never its General twin",
+       {kEarthRow},
+       [](UnattendedWorld& w) {
+         w.SetRecord("Earth", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_T");
+         w.SetRecord("General", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_T");
+         w.SetRecord("General", "2006", "D:\\KR_LAB\\Tav2006\\TestDoc_T");
+       },
+       {"Tav2007  地学・総合\tD:\\KR_LAB\\Tav2007\\TestDoc_T"}},
+      {"nothing registered", {kBiologyRow}, [](UnattendedWorld&) {}, {"登録されたデータがありません。"}},
+      {"records only where the user has no rights",
+       {kBiologyRow},
+       [](UnattendedWorld& w) { w.SetRecord("Physics", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_P"); },
+       {"登録されたデータがありません。"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnattendedWorld w;
+    for (int row : c.rights) w.app.m_bAdmin[row] = true;
+    c.arrange(w);
+    EXPECT_EQ(RunUnattended(Request("/list"), w.ctx), ExitCode::Done);
+    EXPECT_EQ(w.log.lines, c.lines);
+  }
+}
+
+const std::string kBiology = "D:\\KR_LAB\\Tav2007\\TestDoc_B";
+const std::string kEarth = "D:\\KR_LAB\\Tav2007\\TestDoc_T";
+
+// Rights on Biology and Earth; the Biology 2007 data set (Word, PDF, VOICE)
+// registered on D:.
+TEST(UnattendedDelete, OutcomesAndTheirExitCodes) {
+  const std::string dataLine = "データ: Tav2007 生物\t" + kBiology;
+  const auto failingShell = [](ShellOutcome outcome) {
+    return [outcome](UnattendedWorld& w) { w.files.shellHook = [outcome](auto, auto&, auto&) { return outcome; }; };
+  };
+  // The shell deletes, and only then the key refuses to open.
+  const auto keyDeniedAfterShell = [](const char* key) {
+    return [key](UnattendedWorld& w) {
+      w.files.shellHook = [&w, key](ShellOp op, auto& from, auto& to) {
+        const ShellOutcome outcome = w.files.DefaultShellOperation(op, from, to);
+        w.registry.Deny(RegRoot::LocalMachine, DataDirKeyPath(key));
+        return outcome;
+      };
+    };
+  };
+  const struct {
+    const char* name;
+    const char* command;
+    std::function<void(UnattendedWorld&)> arrange;
+    ExitCode code;
+    Lines lines;
+    bool dataDeleted;   // the kind folders and the emptied data folder are gone
+    bool recordRemoved;
+  } cases[] = {
+      {"the kind folders, the emptied data folder and the record go", "/delete Biology 2007",
+       [](UnattendedWorld&) {}, ExitCode::Done,
+       {dataLine, "データを削除しました。", "削除を完了しました。"}, true, true},
+      {"the subject key in another letter case", "/delete BIOLOGY 2007",
+       [](UnattendedWorld&) {}, ExitCode::Done,
+       {dataLine, "データを削除しました。", "削除を完了しました。"}, true, true},
+      {"no rights on the subject: nothing changes", "/delete Physics 2007",
+       [](UnattendedWorld& w) { w.RegisterDataSet("Physics", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_P"); },
+       ExitCode::NoRights,
+       {"Tav2007 物理 を操作する権限がありません。"}, false, false},
+      {"no record for that year", "/delete Biology 2005",
+       [](UnattendedWorld&) {}, ExitCode::NotFound,
+       {"Tav2005 生物 は登録されていません。"}, false, false},
+      {"a year outside the product's whose digits name another year's record", "/delete Biology 1907",
+       [](UnattendedWorld&) {}, ExitCode::NotFound,
+       {"Tav1907 生物 は登録されていません。"}, false, false},
+      {"a record too short to be a data set", "/delete Biology 2006",
+       [](UnattendedWorld& w) { w.SetRecord("Biology", "2006", "D:"); }, ExitCode::NotFound,
+       {"Tav2006 生物 は登録されていません。"}, false, false},
+      {"the shell reports a failure: the record stays", "/delete Biology 2007",
+       failingShell({5, false}), ExitCode::OperationFailed,
+       {dataLine, "削除を中断しました。"}, false, false},
+      {"the shell reports success and deleted nothing", "/delete Biology 2007",
+       failingShell({0, false}), ExitCode::OperationFailed,
+       {dataLine, "削除を中断しました。"}, false, false},
+      {"the shell reports an abort", "/delete Biology 2007",
+       failingShell({0, true}), ExitCode::OperationFailed,
+       {dataLine, "削除を中断しました。"}, false, false},
+      {"a record that could reach the drive's own folders is not acted on", "/delete Biology 2007",
+       [](UnattendedWorld& w) { w.SetRecord("Biology", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_B\\..\\.."); },
+       ExitCode::OperationFailed,
+       {"データ: Tav2007 生物\tD:\\KR_LAB\\Tav2007\\TestDoc_B\\..\\..", "削除を中断しました。"}, false, false},
+      {"the record cannot be removed", "/delete Biology 2007",
+       keyDeniedAfterShell("Biology"), ExitCode::RecordFailed,
+       {dataLine, "データを削除しました。", "レジストリを削除できませんでした。"}, true, false},
+      {"no kind folder left on the disk: the record goes", "/delete Biology 2007",
+       [](UnattendedWorld& w) {
+         for (const char* kind : {"Word", "PDF", "VOICE"}) w.files.Remove(kBiology + "\\" + kind);
+       },
+       ExitCode::Done, {dataLine, "データを削除しました。", "削除を完了しました。"}, false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnattendedWorld w;
+    w.app.m_bAdmin[kBiologyRow] = true;
+    w.app.m_bAdmin[kEarthRow] = true;
+    w.RegisterDataSet("Biology", "2007", kBiology);
+    w.files.AddFile("D:\\Word\\keep.doc", 7);  // what a malformed record could reach
+    c.arrange(w);
+    EXPECT_EQ(RunUnattended(Request(c.command), w.ctx), c.code);
+    EXPECT_EQ(w.log.lines, c.lines);
+    if (c.dataDeleted) {
+      EXPECT_FALSE(w.files.Exists(kBiology));
+    } else if (c.code != ExitCode::Done) {
+      EXPECT_EQ(w.files.FileSize(kBiology + "\\Word\\q01.doc"), 1000u);
+    }
+    EXPECT_EQ(w.files.FileSize("D:\\Word\\keep.doc"), 7u);
+    if (c.code == ExitCode::NoRights || c.code == ExitCode::NotFound) EXPECT_TRUE(w.files.shellCalls.empty());
+    EXPECT_EQ(!w.Record("Biology", "2007").has_value(), c.recordRemoved);
+  }
+}
+
+TEST(UnattendedDelete, EarthGoesWithItsGeneralTwin) {
+  const struct {
+    const char* name;
+    bool twinKeyDenied;
+    ExitCode code;
+    const char* lastLine;
+  } cases[] = {
+      {"both removed", false, ExitCode::Done, "削除を完了しました。"},
+      {"the twin's key refuses: the Earth record is gone, the twin stays", true, ExitCode::RecordFailed,
+       "レジストリを削除できませんでした。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnattendedWorld w;
+    w.app.m_bAdmin[kEarthRow] = true;
+    w.RegisterDataSet("Earth", "2007", kEarth);
+    w.SetRecord("General", "2007", kEarth);
+    if (c.twinKeyDenied) w.registry.Deny(RegRoot::LocalMachine, DataDirKeyPath("General"));
+    EXPECT_EQ(RunUnattended(Request("/delete earth 2007"), w.ctx), c.code);
+    EXPECT_EQ(w.log.lines.back(), c.lastLine);
+    EXPECT_FALSE(w.files.Exists(kEarth));
+    EXPECT_FALSE(w.Record("Earth", "2007").has_value());
+    EXPECT_EQ(w.Record("General", "2007").has_value(), c.twinKeyDenied);
+  }
+}
+
+TEST(UnattendedRun, CopyAndMoveAreRefusedUntilBuilt) {
+  for (const char* command : {"/copy E: D:", "/move Biology 2007 G:"}) {
+    SCOPED_TRACE(command);
+    UnattendedWorld w;
+    w.app.m_bAdmin[kBiologyRow] = true;
+    w.RegisterDataSet("Biology", "2007", kBiology);
+    EXPECT_EQ(RunUnattended(Request(command), w.ctx), ExitCode::UsageError);
+    ASSERT_EQ(w.log.lines.size(), 1u);
+    EXPECT_NE(w.log.lines[0].find(std::string(command).substr(0, 5)), std::string::npos) << w.log.lines[0];
+    EXPECT_TRUE(w.files.shellCalls.empty());
+    EXPECT_TRUE(w.Record("Biology", "2007").has_value());
+  }
+}
+
+// Before the command: the installer question (the one box an unattended
+// start may show, as the installer asks it), the usage error, the rights.
+TEST(UnattendedStartup, EndsBeforeTheCommandWhenItMust) {
+  const std::string usageLine0 = "使い方:";
+  const struct {
+    const char* name;
+    const char* line;
+    const char* userLevel;  // Biology's "UserLevel"; nullptr: no key
+    std::optional<int> installerAnswer;  // the question is expected when set
+    std::optional<ExitCode> code;
+    Lines firstLines;
+    bool rightsScanned;
+  } cases[] = {
+      {"rights on Biology: the command runs", "/list", "admin", std::nullopt, std::nullopt, {}, true},
+      {"no subject with rights", "/list", "USER", std::nullopt, ExitCode::NoRights, {kNoRightsMessage}, true},
+      {"no key at all", "/delete Biology 2007", nullptr, std::nullopt, ExitCode::NoRights, {kNoRightsMessage}, true},
+      {"the installer question answered yes", "/setup /list", "ADMIN", mb::kIdYes, std::nullopt, {}, true},
+      {"the installer question answered no: nothing is done", "/setup /list", "ADMIN", mb::kIdNo,
+       ExitCode::UsageError, {"インストールの確認に「はい」が選ばれなかったため、何もせずに終了します。"}, false},
+      {"a usage error: the reason, then the usage text", "/list /bogus", "ADMIN", std::nullopt,
+       ExitCode::UsageError, {"指定が正しくありません: 不明なスイッチです: /bogus", usageLine0}, false},
+      {"a usage error comes before the rights", "/list extra", nullptr, std::nullopt, ExitCode::UsageError,
+       {"指定が正しくありません: 余分な引数があります: extra", usageLine0}, false},
+      {"the installer question comes before the usage error", "/SETUP /list /bogus", "ADMIN", mb::kIdYes,
+       ExitCode::UsageError, {"指定が正しくありません: 不明なスイッチです: /bogus", usageLine0}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnattendedWorld w;
+    if (c.userLevel) w.registry.Set(RegRoot::CurrentUser, UserLevelKeyPath("Biology"), "UserLevel", c.userLevel);
+    FakePrompts installer;
+    if (c.installerAnswer) installer.answers.push_back(*c.installerAnswer);
+    const ParsedCommandLine parsed = ParseCommandLine(c.line);
+    EXPECT_EQ(UnattendedStartup(parsed, c.line, w.registry, installer, w.app, w.log), c.code);
+    EXPECT_EQ(installer.Texts(), c.installerAnswer ? Lines{kSetupQuestion} : Lines{});
+    ASSERT_GE(w.log.lines.size(), c.firstLines.size());
+    EXPECT_EQ(Lines(w.log.lines.begin(), w.log.lines.begin() + c.firstLines.size()), c.firstLines);
+    if (!c.firstLines.empty() && c.firstLines.back() == usageLine0) {
+      RecordingRunLog usage;
+      LogLines(usage, UsageText());
+      EXPECT_EQ(Lines(w.log.lines.begin() + 1, w.log.lines.end()), usage.lines);
+    }
+    EXPECT_EQ(w.app.m_bAdmin[kBiologyRow], c.rightsScanned && c.userLevel && std::string(c.userLevel) != "USER");
+  }
+}
+
+// What a command that still asks in an unattended run gets: nothing shown,
+// its text in the log, "いいえ" to a question, a cancelled dialog.
+TEST(HeadlessPorts, NothingShowsAndNothingIsAgreedTo) {
+  RecordingRunLog log;
+  HeadlessPrompts prompts(log);
+  EXPECT_EQ(prompts.Show(PromptOwner::MainWindow, "コピー先フォルダの空き容量が足りません。", kCaption, mb::kWarning),
+            mb::kIdOk);
+  EXPECT_EQ(prompts.Show(PromptOwner::None, "フォルダがありません。\n作成しますか？", kCaption, mb::kQuestion),
+            mb::kIdNo);
+  HeadlessWizard wizard(log);
+  EXPECT_EQ(wizard.Run(WizardDialog::CopyDest), mb::kIdCancel);
+  EXPECT_EQ(log.lines, (Lines{"コピー先フォルダの空き容量が足りません。", "フォルダがありません。", "作成しますか？",
+                              "（確認できないため「いいえ」として扱いました）", "（画面を表示できないため取り消しました）"}));
+}
+
+}  // namespace
