@@ -7,7 +7,4 @@ int HeadlessPrompts::Show(PromptOwner, const std::string& text, const std::strin
   return mb::kIdNo;
 }
 
-int HeadlessWizard::Run(WizardDialog) {
-  log_.Line("（画面を表示できないため取り消しました）");
-  return mb::kIdCancel;
-}
+void HeadlessCommandDialogs::LogCancelledDialog() { log_.Line("（画面を表示できないため取り消しました）"); }

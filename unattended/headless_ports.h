@@ -4,9 +4,9 @@
 // the run, not a question for nobody: the text goes to the log, a question
 // counts as "いいえ" and a dialog as cancelled, so nothing is done on an
 // answer no one gave.
+#include "command/command_dialogs.h"
 #include "platform/prompt_port.h"
 #include "platform/wait_cursor_port.h"
-#include "platform/wizard_port.h"
 #include "unattended/run_log.h"
 
 class HeadlessPrompts : public IPrompts {
@@ -18,12 +18,23 @@ class HeadlessPrompts : public IPrompts {
   IRunLog& log_;
 };
 
-class HeadlessWizard : public IWizard {
+class HeadlessCommandDialogs : public ICommandDialogs {
  public:
-  explicit HeadlessWizard(IRunLog& log) : log_(log) {}
-  int Run(WizardDialog dialog) override;
+  explicit HeadlessCommandDialogs(IRunLog& log) : log_(log) {}
+  std::optional<IdentifiedDisc> WaitForDisc() override { return Cancelled<IdentifiedDisc>(); }
+  std::optional<ChosenKinds> SelectKinds() override { return Cancelled<ChosenKinds>(); }
+  std::optional<ChosenDestination> ChooseCopyDestination() override { return Cancelled<ChosenDestination>(); }
+  std::optional<ChosenDataSet> ChooseDataSetToMove() override { return Cancelled<ChosenDataSet>(); }
+  std::optional<ChosenDestination> ChooseMoveDestination() override { return Cancelled<ChosenDestination>(); }
+  std::optional<ChosenDataSet> ChooseDataSetToDelete() override { return Cancelled<ChosenDataSet>(); }
 
  private:
+  template <typename Result>
+  std::optional<Result> Cancelled() {
+    LogCancelledDialog();
+    return std::nullopt;
+  }
+  void LogCancelledDialog();
   IRunLog& log_;
 };
 

@@ -26,8 +26,10 @@ ExitCode SelectRegisteredDataSet(const UnattendedRequest& request, UnattendedCon
     ctx.log.Line(name + " は登録されていません。");
     return ExitCode::NotFound;
   }
-  ApplyChosenLine(FormatListLine(subject, std::stoi(request.year)), app);
-  app.m_szDataDir = record->path;
+  // As the list dialog decodes its line; the registered folder with it.
+  ChosenDataSet chosen = DataSetOfLine(FormatListLine(subject, std::stoi(request.year)));
+  chosen.dataDir = record->path;
+  ApplyDataSetToDelete(chosen, app);
   ctx.log.Line("データ: " + name + "\t" + record->path);
   return ExitCode::Done;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the command of an unattended request and says what happened through
 // the log and the exit code. The command context's prompts and wizard must
-// never show anything (HeadlessPrompts, HeadlessWizard); its state holds the
+// never show anything (HeadlessPrompts, HeadlessCommandDialogs); its state holds the
 // rights of the start-up's scan.
 #include "command/command_context.h"
 #include "unattended/command_line.h"

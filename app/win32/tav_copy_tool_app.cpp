@@ -80,7 +80,7 @@ ExitCode CTavCopyToolApp::RunUnattendedMode(const ParsedCommandLine& commandLine
     // Nothing may show from here on: no box, no dialog, no shell window.
     Win32FileSystem silentFiles(ShellUi::Silent);
     HeadlessPrompts noPrompts(log);
-    HeadlessWizard noDialogs(log);
+    HeadlessCommandDialogs noDialogs(log);
     NoWaitCursor noCursor;
     bool busy = false;
     CommandContext command{*this, registry, disks, silentFiles, profile, noPrompts, noDialogs, busy, noCursor};

@@ -1,6 +1,6 @@
 #pragma once
 // An unattended run over the fakes: a log that keeps its lines, and a command
-// context whose prompts and wizard must stay unused (the run has no one to
+// context whose prompts and dialogs must stay unused (the run has no one to
 // show them to). The world checks that when it goes, with the busy flag and
 // wait cursor down and no registry key left open.
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@
 #include "platform/fake/fake_prompts.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_wait_cursor.h"
-#include "platform/fake/fake_wizard.h"
+#include "command/fake/fake_command_dialogs.h"
 #include "unattended/run_log.h"
 #include "unattended/unattended_run.h"
 
@@ -35,7 +35,7 @@ struct UnattendedWorld {
   UnattendedWorld() = default;
   ~UnattendedWorld() {
     EXPECT_TRUE(prompts.shown.empty()) << "a message box in an unattended run: " << prompts.shown[0].text;
-    EXPECT_TRUE(wizard.ran.empty()) << "a dialog in an unattended run";
+    EXPECT_TRUE(dialogs.ran.empty()) << "a dialog in an unattended run";
     EXPECT_FALSE(busy);
     EXPECT_EQ(waitCursor.depth, 0);
     EXPECT_EQ(registry.openHandles, 0);
@@ -63,10 +63,10 @@ struct UnattendedWorld {
   FakeFileSystem files;
   FakeProfile profile;
   FakePrompts prompts;
-  FakeWizard wizard;
+  FakeCommandDialogs dialogs;
   bool busy = false;
   FakeWaitCursor waitCursor;
-  CommandContext command{app, registry, disks, files, profile, prompts, wizard, busy, waitCursor};
+  CommandContext command{app, registry, disks, files, profile, prompts, dialogs, busy, waitCursor};
   RecordingRunLog log;
   UnattendedContext ctx{command, log};
 };

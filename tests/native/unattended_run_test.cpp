@@ -248,8 +248,8 @@ TEST(HeadlessPorts, NothingShowsAndNothingIsAgreedTo) {
             mb::kIdOk);
   EXPECT_EQ(prompts.Show(PromptOwner::None, "フォルダがありません。\n作成しますか？", kCaption, mb::kQuestion),
             mb::kIdNo);
-  HeadlessWizard wizard(log);
-  EXPECT_EQ(wizard.Run(WizardDialog::CopyDest), mb::kIdCancel);
+  HeadlessCommandDialogs dialogs(log);
+  EXPECT_FALSE(dialogs.ChooseCopyDestination().has_value());
   EXPECT_EQ(log.lines, (Lines{"コピー先フォルダの空き容量が足りません。", "フォルダがありません。", "作成しますか？",
                               "（確認できないため「いいえ」として扱いました）", "（画面を表示できないため取り消しました）"}));
 }
