@@ -93,11 +93,11 @@ std::array<KindSize, kKindCount> ReadKindSizes(IProfile& profile, IFileSystem& f
 
 void DetermineKindSizes(TavAppState& app, IProfile& profile, IFileSystem& files) {
   const std::string section = KindSizeSectionName(app.m_szYear, app.m_szSubject, app.m_szEdition);
-  // Without a drive root the folder would be looked up relative to the
-  // current folder, which is not the disc.
-  const std::string discFolder =
-      IsDriveRootedPath(app.m_szCdRoot) && !app.m_szSubject.empty() ? DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject)
-                                                                     : "";
+  // Without a drive root (or a file server's share) the folder would be
+  // looked up relative to the current folder, which is not the disc.
+  const std::string discFolder = IsAbsoluteFolderPath(app.m_szCdRoot) && !app.m_szSubject.empty()
+                                     ? DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject)
+                                     : "";
   const auto sizes = ReadKindSizes(profile, files, app.m_szIniPath, section, discFolder);
   for (int k = 0; k < kKindCount; ++k) {
     app.m_nKindSize[k] = sizes[k].bytes;

@@ -15,6 +15,11 @@
 #include "copy/disc_detection.h"
 #include "platform/text.h"
 
+const char* const kCopyDestUnreadableMessage = "コピー先フォルダにアクセスできません。";
+const char* const kCopyDestTooSmallMessage = "コピー先フォルダの空き容量が足りません。";
+const char* const kCopyInterruptedMessage = "コピーを中断しました。";
+const char* const kCopyCompletedMessage = "コピーを完了しました。";
+
 namespace {
 
 constexpr const char* kNoRightsFormat =
@@ -22,10 +27,7 @@ constexpr const char* kNoRightsFormat =
     "このCD-ROMのデータをコピーする権限がありません。\n"
     "Tav2007 %s のインストールを先に行ってください。\n"
     "インストールを行った方がこのツールをご利用できます。";
-constexpr const char* kDestUnreadableMessage = "コピー先フォルダにアクセスできません。";
-constexpr const char* kDestTooSmallMessage = "コピー先フォルダの空き容量が足りません。";
 constexpr const char* kStartQuestion = "コピーを開始しますか？";
-constexpr const char* kInterruptedMessage = "コピーを中断しました。";
 constexpr const char* kVer2OfferQuestion =
     "コピーを完了しました。\n\n"
     "Ver2.0のCDをお持ちの場合、ここでコピーすることができます。\n"
@@ -34,7 +36,6 @@ constexpr const char* kNotThatDiscQuestion =
     "ここでコピーできるCDではありません。\n\n"
     "CDを確認して「はい」を選択してください。\n"
     "中止する場合は「いいえ」を選択してください。";
-constexpr const char* kCompletedMessage = "コピーを完了しました。";
 constexpr const char* kAnotherDiscQuestion = "別のディスクをコピーしますか？";
 
 // The disc wait dialog; false when the user cancelled it.
@@ -42,14 +43,6 @@ bool WaitForDisc(CommandContext& ctx) {
   const auto identified = ctx.dialogs.WaitForDisc();
   if (identified) ApplyIdentifiedDisc(*identified, ctx.app);
   return identified.has_value();
-}
-
-// Rights were gathered per subject at start-up; the disc's code letter picks
-// the flag. A code outside the catalogue grants nothing.
-bool HasRightsOnDisc(const TavAppState& app) {
-  if (app.m_szSubject.size() != 1) return false;
-  const SubjectInfo* subject = FindSubjectByCode(app.m_szSubject[0]);
-  return subject && app.m_bAdmin[SubjectIndex(*subject)];
 }
 
 // Once per identified disc, before its content selection: stepping back to
@@ -83,7 +76,7 @@ bool RunCopyWizard(CommandContext& ctx) {
       }
       case WizardStep::CheckFreeSpace: {
         const Room room = RoomFor(ctx, ctx.app.m_szDestDir, ctx.app.m_nRequiredSize);
-        step = RoomOrWarn(ctx, room, kDestUnreadableMessage, kDestTooSmallMessage) ? WizardStep::Confirm
+        step = RoomOrWarn(ctx, room, kCopyDestUnreadableMessage, kCopyDestTooSmallMessage) ? WizardStep::Confirm
                                                                                   : WizardStep::ChooseDestination;
         break;
       }
@@ -101,7 +94,7 @@ void CopyConfirmedDisc(CommandContext& ctx) {
   TavAppState& app = ctx.app;
   for (int pass = 0;; ++pass) {
     if (!CopySelectedKinds(ctx)) {
-      Warn(ctx, kInterruptedMessage);
+      Warn(ctx, kCopyInterruptedMessage);
       return;
     }
     if (WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) != RecordUpdate::Done) {
@@ -109,7 +102,7 @@ void CopyConfirmedDisc(CommandContext& ctx) {
       return;
     }
     if (pass == 1) {
-      Inform(ctx, kCompletedMessage);
+      Inform(ctx, kCopyCompletedMessage);
       return;
     }
     if (!AskYes(ctx, kVer2OfferQuestion)) return;
@@ -138,10 +131,18 @@ void RunCopyCommand(CommandContext& ctx) {
   }
 }
 
+bool HasRightsOnDisc(const TavAppState& app) {
+  if (app.m_szSubject.size() != 1) return false;
+  const SubjectInfo* subject = FindSubjectByCode(app.m_szSubject[0]);
+  return subject && app.m_bAdmin[SubjectIndex(*subject)];
+}
+
 bool CopySelectedKinds(CommandContext& ctx) {
   BusyScope busy(ctx);
   const TavAppState& app = ctx.app;
-  if (!IsDriveRootedPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
+  // The disc's drive, or (unattended) a folder holding a copy of a disc, on a
+  // drive or a file server; never a path the current folder would complete.
+  if (!IsAbsoluteFolderPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
     return false;
   const std::string discFolder = DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject);
   const std::vector<std::string> sources = KindFolderList(discFolder, app.m_bKind);

@@ -11,6 +11,10 @@
 
 void RunCopyCommand(CommandContext& ctx);
 
+// Rights were gathered per subject at start-up; the identified disc's code
+// letter picks the flag. A code outside the catalogue grants nothing.
+bool HasRightsOnDisc(const TavAppState& app);
+
 // Copies the chosen kind folders of the disc (m_szCdRoot + "TestDoc_" +
 // m_szSubject, kinds of m_bKind in kind order) into m_szDestDir with one shell
 // call, with the busy flag set around it. True only when the shell reported
@@ -23,3 +27,8 @@ bool CopySelectedKinds(CommandContext& ctx);
 // target kind folder of the same index with its size.
 bool KindFoldersArrived(IFileSystem& files, const std::vector<std::string>& sources,
                         const std::vector<std::string>& targets);
+
+extern const char* const kCopyDestUnreadableMessage;  // "コピー先フォルダにアクセスできません。"
+extern const char* const kCopyDestTooSmallMessage;    // "コピー先フォルダの空き容量が足りません。"
+extern const char* const kCopyInterruptedMessage;     // "コピーを中断しました。"
+extern const char* const kCopyCompletedMessage;       // "コピーを完了しました。"

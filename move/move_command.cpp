@@ -12,13 +12,14 @@
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"
 
+const char* const kMoveDestUnreadableMessage = "移動先フォルダにアクセスできません。";
+const char* const kMoveDestTooSmallMessage = "移動先フォルダの空き容量が足りません。";
+const char* const kMoveInterruptedMessage = "移動を中断しました。";
+const char* const kMoveCompletedMessage = "移動を完了しました。";
+
 namespace {
 
-constexpr const char* kDestUnreadableMessage = "移動先フォルダにアクセスできません。";
-constexpr const char* kDestTooSmallMessage = "移動先フォルダの空き容量が足りません。";
 constexpr const char* kStartQuestion = "移動を開始しますか？";
-constexpr const char* kInterruptedMessage = "移動を中断しました。";
-constexpr const char* kCompletedMessage = "移動を完了しました。";
 constexpr const char* kAnotherQuestion = "別のデータを移動しますか？";
 
 bool OnSameDrive(std::string_view a, std::string_view b) {
@@ -59,7 +60,7 @@ bool RunMoveSteps(CommandContext& ctx) {
         break;
       }
       case MoveStep::Space:
-        step = RoomOrWarn(ctx, RoomForMove(ctx), kDestUnreadableMessage, kDestTooSmallMessage) ? MoveStep::Confirm
+        step = RoomOrWarn(ctx, RoomForMove(ctx), kMoveDestUnreadableMessage, kMoveDestTooSmallMessage) ? MoveStep::Confirm
                                                                                                : MoveStep::Destination;
         break;
       case MoveStep::Confirm:
@@ -77,13 +78,13 @@ void RunMoveCommand(CommandContext& ctx) {
   for (;;) {
     if (!RunMoveSteps(ctx)) return;
     if (!MoveKindFolders(ctx)) {
-      Warn(ctx, kInterruptedMessage);
+      Warn(ctx, kMoveInterruptedMessage);
     } else {
       const TavAppState& app = ctx.app;
       const RecordUpdate update = WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir);
       if (update != RecordUpdate::Done) Warn(ctx, kRegistryWriteFailedMessage);
       // The subject's own record moved along; only its "General" twin lags.
-      if (update != RecordUpdate::SubjectKeyFailed) Inform(ctx, kCompletedMessage);
+      if (update != RecordUpdate::SubjectKeyFailed) Inform(ctx, kMoveCompletedMessage);
     }
     if (!AskYes(ctx, kAnotherQuestion)) return;
   }

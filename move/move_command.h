@@ -20,3 +20,8 @@ Room RoomForMove(CommandContext& ctx);
 // empty). A malformed folder or a path the shell cannot take fails without
 // calling it.
 bool MoveKindFolders(CommandContext& ctx);
+
+extern const char* const kMoveDestUnreadableMessage;  // "移動先フォルダにアクセスできません。"
+extern const char* const kMoveDestTooSmallMessage;    // "移動先フォルダの空き容量が足りません。"
+extern const char* const kMoveInterruptedMessage;     // "移動を中断しました。"
+extern const char* const kMoveCompletedMessage;       // "移動を完了しました。"

@@ -8,6 +8,20 @@ bool IsDriveRootedPath(std::string_view path) {
   return path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && path[2] == '\\';
 }
 
+bool IsUncSharePath(std::string_view path) {
+  if (path.size() < 5 || path.substr(0, 2) != "\\\\") return false;
+  const std::string_view rest = path.substr(2);
+  const auto serverEnd = rest.find('\\');
+  if (serverEnd == 0 || serverEnd == std::string_view::npos) return false;
+  const std::string_view server = rest.substr(0, serverEnd);
+  if (server == "?" || server == ".") return false;
+  const std::string_view afterServer = rest.substr(serverEnd + 1);
+  const auto shareEnd = afterServer.find('\\');
+  return shareEnd != 0 && shareEnd != std::string_view::npos;
+}
+
+bool IsAbsoluteFolderPath(std::string_view path) { return IsDriveRootedPath(path) || IsUncSharePath(path); }
+
 std::string DriveRoot(char letter) { return {letter, ':', '\\'}; }
 
 bool FitsShellPath(std::string_view path) { return Utf16Length(path) <= kMaxFolderPathChars; }

@@ -18,6 +18,11 @@ bool IsDriveLetter(char c);
 // "X:\" with a drive letter in either case, then anything (a root counts). A
 // path without a drive would be resolved against the current folder.
 bool IsDriveRootedPath(std::string_view path);
+// "\\server\share\" and anything after it: a folder on a file server. The
+// device forms "\\?\" and "\\.\" do not count.
+bool IsUncSharePath(std::string_view path);
+// Either of the two: a path that does not depend on the current folder.
+bool IsAbsoluteFolderPath(std::string_view path);
 // "X:\" for a drive letter.
 std::string DriveRoot(char letter);
 // At most kMaxFolderPathChars UTF-16 units.

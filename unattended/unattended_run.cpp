@@ -1,9 +1,9 @@
 #include "unattended/unattended_run.h"
 
-#include <string>
-
+#include "unattended/copy_run.h"
 #include "unattended/delete_run.h"
 #include "unattended/list_run.h"
+#include "unattended/move_run.h"
 
 ExitCode RunUnattended(const UnattendedRequest& request, UnattendedContext& ctx) {
   switch (request.verb) {
@@ -12,9 +12,9 @@ ExitCode RunUnattended(const UnattendedRequest& request, UnattendedContext& ctx)
     case Verb::Delete:
       return RunDelete(request, ctx);
     case Verb::Copy:
+      return RunCopy(request, ctx);
     case Verb::Move:
-      break;
+      return RunMove(request, ctx);
   }
-  ctx.log.Line(std::string(VerbSwitch(request.verb)) + " はこの版ではまだ使えません。");
   return ExitCode::UsageError;
 }

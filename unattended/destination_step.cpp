@@ -1,0 +1,31 @@
+#include "unattended/destination_step.h"
+
+#include "catalogue/content_kinds.h"
+#include "platform/windows_path.h"
+#include "ui/folder_path_rules.h"
+
+std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx) {
+  if (ctx.command.disks.DriveTypeOf(DriveRoot(drive)) != DriveType::Fixed) {
+    ctx.log.Line(std::string(1, drive) + ": は固定ドライブではありません。");
+    return std::nullopt;
+  }
+  const TavAppState& app = ctx.command.app;
+  return DataFolder(drive, app.m_szYear, app.m_szSubject);
+}
+
+bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx) {
+  IFileSystem& files = ctx.command.files;
+  if (files.IsFolder(folder)) return true;
+  if (CreateFolderPath(files, folder) == folder_result::kOk) {
+    ctx.log.Line(folder + " を作成しました。");
+    return true;
+  }
+  ctx.log.Line(folder + " を作成できません。");
+  return false;
+}
+
+bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, const char* tooSmallMessage) {
+  if (room == Room::Unknown) ctx.log.Line(unknownMessage);
+  if (room == Room::TooSmall) ctx.log.Line(tooSmallMessage);
+  return room == Room::Enough;
+}

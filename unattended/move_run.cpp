@@ -1,0 +1,38 @@
+#include "unattended/move_run.h"
+
+#include "catalogue/data_dir_records.h"
+#include "move/move_command.h"
+#include "ui/destination.h"
+#include "unattended/destination_step.h"
+#include "unattended/registered_data_set.h"
+
+ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
+  if (const ExitCode selected = SelectRegisteredDataSet(request, ctx); selected != ExitCode::Done) return selected;
+  CommandContext& command = ctx.command;
+  TavAppState& app = command.app;
+
+  const auto folder = ComposeDestination(request.driveLetter, ctx);
+  if (!folder) return ExitCode::DestinationUnusable;
+  if (IsSameFolder(app.m_szDataDir, *folder)) {
+    ctx.log.Line(kSameFolderMessage);
+    return ExitCode::DestinationUnusable;
+  }
+  if (!MakeDestinationExist(*folder, ctx)) return ExitCode::DestinationUnusable;
+  ApplyMoveDestination({*folder, app.m_szDataDir}, app);
+  if (!RoomOrLog(RoomForMove(command), ctx, kMoveDestUnreadableMessage, kMoveDestTooSmallMessage))
+    return ExitCode::DestinationUnusable;
+
+  ctx.log.Line("移動を開始します: " + app.m_szDestDir);
+  if (!MoveKindFolders(command)) {
+    ctx.log.Line(kMoveInterruptedMessage);
+    return ExitCode::OperationFailed;
+  }
+  if (WriteDataDirRecord(command.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) != RecordUpdate::Done) {
+    // The data moved; the subject's record or its "General" twin still
+    // names the old folder.
+    ctx.log.Line(kRegistryWriteFailedMessage);
+    return ExitCode::RecordFailed;
+  }
+  ctx.log.Line(kMoveCompletedMessage);
+  return ExitCode::Done;
+}
