@@ -180,4 +180,103 @@ TEST_F(Unattended, ASecondStartWhileTheInteractiveToolRunsEndsWith7) {
   EXPECT_EQ(Steps(afterwards, "/list"), Lines{"登録されたデータがありません。"});
 }
 
+// With discs in the drives (scripts/wine-discs.sh): the copy, move and
+// delete of a computer room's script.
+class UnattendedDiscRun : public Unattended {
+ protected:
+  void Prepare(const std::string& discSet) {
+    if (automation::CurrentDiscSet() != discSet) GTEST_SKIP() << "needs the disc set " << discSet;
+  }
+  // The kind folders of the Biology disc in E:, which a copy without /kinds takes.
+  static std::vector<std::string> KindsOnDisc() {
+    std::vector<std::string> kinds;
+    for (const char* kind : {"Ichitaro", "Word", "PDF", "TIF", "TXT", "TXT0", "VOICE"})
+      if (Exists(std::string("E:\\TestDoc_B\\") + kind)) kinds.push_back(kind);
+    return kinds;
+  }
+  static UnattendedResult Run(const std::string& commandLine) {
+    const UnattendedResult run = RunUnattendedTool(commandLine, 120000);
+    ExpectWindowless(run);
+    return run;
+  }
+};
+
+const std::string kBiologyOnG = "G:\\KR_LAB\\Tav2007\\TestDoc_B";
+
+TEST_F(UnattendedDiscRun, ProductCopiedMovedAndDeletedWithOneLog) {
+  Prepare("product");
+  GrantUserLevel("Biology");
+  const std::string log = InstallDir() + "pc01.log";
+  DeleteFileW(Utf8ToUtf16(log).c_str());  // a log is appended to: start with none
+  const std::string logSwitch = " /log \"" + log + "\"";
+
+  const UnattendedResult copy = Run("/copy E: D:" + logSwitch);
+  EXPECT_EQ(copy.exitCode, 0u) << copy.output;
+  ExpectCopied("E:\\TestDoc_B", kBiologyOnD, KindsOnDisc());
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+  const Lines copySteps = Steps(copy, "/copy E: D:" + logSwitch);
+  ASSERT_FALSE(copySteps.empty());
+  EXPECT_EQ(copySteps.front(), "ディスク: Tav2007 生物（TAV07B_S）\tE:\\");
+  EXPECT_EQ(copySteps.back(), "コピーを完了しました。");
+
+  const UnattendedResult move = Run("/move Biology 2007 G:" + logSwitch);
+  EXPECT_EQ(move.exitCode, 0u) << move.output;
+  ExpectCopied("E:\\TestDoc_B", kBiologyOnG, KindsOnDisc());
+  EXPECT_FALSE(Exists(kBiologyOnD)) << "the emptied data folder went with the move";
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnG);
+  EXPECT_EQ(Steps(move, "/move Biology 2007 G:" + logSwitch).back(), "移動を完了しました。");
+
+  const UnattendedResult erase = Run("/delete Biology 2007" + logSwitch);
+  EXPECT_EQ(erase.exitCode, 0u) << erase.output;
+  EXPECT_FALSE(Exists(kBiologyOnG));
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), "");
+
+  // One log of the three runs, each ended by its exit code.
+  EXPECT_EQ(ReadBytes(log), copy.output + move.output + erase.output);
+  if (!Options().shotsDir.empty()) WriteFile(Options().shotsDir + "\\unattended-room.log", ReadBytes(log));
+}
+
+TEST_F(UnattendedDiscRun, ProductCopiedFromAFolderWithTwoKinds) {
+  Prepare("product");
+  GrantUserLevel("Biology");
+  // A copy of the disc, as a file server would hold it.
+  const std::string server = "G:\\KR_LAB\\server\\bio07";
+  for (const char* kind : {"Word", "PDF", "TXT"}) {
+    for (const auto& [file, size] : Tree(std::string("E:\\TestDoc_B\\") + kind)) {
+      const std::string target = server + "\\TestDoc_B\\" + kind + "\\" + file;
+      SHCreateDirectoryExW(nullptr, Utf8ToUtf16(target.substr(0, target.find_last_of('\\'))).c_str(), nullptr);
+      ASSERT_TRUE(CopyFileW(Utf8ToUtf16(std::string("E:\\TestDoc_B\\") + kind + "\\" + file).c_str(),
+                            Utf8ToUtf16(target).c_str(), FALSE));
+    }
+  }
+  const std::string commandLine = "/copy " + server + " D: /label tav07b_s /kinds PDF,word";
+  const UnattendedResult run = Run(commandLine);
+  EXPECT_EQ(run.exitCode, 0u) << run.output;
+  ExpectCopied(server + "\\TestDoc_B", kBiologyOnD, {"Word", "PDF"});
+  EXPECT_FALSE(Exists(kBiologyOnD + "\\TXT")) << "only the kinds asked for";
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), kBiologyOnD);
+}
+
+TEST_F(UnattendedDiscRun, ProductDiscWithoutRightsCopiesNothing) {
+  Prepare("product");
+  GrantUserLevel("Earth");
+  const UnattendedResult run = Run("/copy E: D:");
+  EXPECT_EQ(run.exitCode, 2u);
+  EXPECT_EQ(Steps(run, "/copy E: D:").back(), "Tav2007 生物 をコピーする権限がありません。");
+  EXPECT_FALSE(Exists("D:\\KR_LAB"));
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), "");
+}
+
+TEST_F(UnattendedDiscRun, FullDriveCopyFailsAndRegistersNothing) {
+  Prepare("full-drive");
+  if (GetDriveTypeW(L"H:\\") != DRIVE_FIXED) GTEST_SKIP() << "needs the small drive H:";
+  // The size table claims the kinds fit; the small drive cannot hold them.
+  InstallTool("[Tav2007B]\r\nWord=1000\r\nPDF=1000\r\n");
+  GrantUserLevel("Biology");
+  const UnattendedResult run = Run("/copy E: H: /kinds Word,PDF");
+  EXPECT_EQ(run.exitCode, 5u) << run.output;
+  EXPECT_EQ(Steps(run, "/copy E: H: /kinds Word,PDF").back(), "コピーを中断しました。");
+  EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), "") << "nothing registered";
+}
+
 }  // namespace
