@@ -3,12 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/data_dir_records.h"
 #include "copy/content_selection.h"
 #include "copy/copy_command.h"
 #include "copy/disc_detection.h"
 #include "platform/windows_path.h"
-#include "unattended/destination_step.h"
+#include "unattended/transfer_steps.h"
 
 namespace {
 
@@ -126,14 +125,5 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
     return ExitCode::DestinationUnusable;
 
   ctx.log.Line("コピーを開始します: " + app.m_szDestDir);
-  if (!CopySelectedKinds(command)) {
-    ctx.log.Line(kCopyInterruptedMessage);
-    return ExitCode::OperationFailed;
-  }
-  if (WriteDataDirRecord(command.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) != RecordUpdate::Done) {
-    ctx.log.Line(kRegistryWriteFailedMessage);
-    return ExitCode::RecordFailed;
-  }
-  ctx.log.Line(kCopyCompletedMessage);
-  return ExitCode::Done;
+  return RecordTransfer(CopySelectedKinds(command), ctx, kCopyInterruptedMessage, kCopyCompletedMessage);
 }

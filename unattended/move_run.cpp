@@ -1,9 +1,8 @@
 #include "unattended/move_run.h"
 
-#include "catalogue/data_dir_records.h"
 #include "move/move_command.h"
 #include "ui/destination.h"
-#include "unattended/destination_step.h"
+#include "unattended/transfer_steps.h"
 #include "unattended/registered_data_set.h"
 
 ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
@@ -23,16 +22,5 @@ ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
     return ExitCode::DestinationUnusable;
 
   ctx.log.Line("移動を開始します: " + app.m_szDestDir);
-  if (!MoveKindFolders(command)) {
-    ctx.log.Line(kMoveInterruptedMessage);
-    return ExitCode::OperationFailed;
-  }
-  if (WriteDataDirRecord(command.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) != RecordUpdate::Done) {
-    // The data moved; the subject's record or its "General" twin still
-    // names the old folder.
-    ctx.log.Line(kRegistryWriteFailedMessage);
-    return ExitCode::RecordFailed;
-  }
-  ctx.log.Line(kMoveCompletedMessage);
-  return ExitCode::Done;
+  return RecordTransfer(MoveKindFolders(command), ctx, kMoveInterruptedMessage, kMoveCompletedMessage);
 }

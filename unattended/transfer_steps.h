@@ -1,7 +1,8 @@
 #pragma once
-// The destination of an unattended /copy or /move: the data folder the
-// destination dialog would compose on the given drive, and the folder made to
-// exist as "はい" to the dialog's question would make it.
+// The steps an unattended /copy and /move share: the data folder the
+// destination dialog would compose on the given drive, the folder made to
+// exist as "はい" to the dialog's question would make it, the room check's
+// outcome, and the record after the shell's work.
 #include <optional>
 #include <string>
 
@@ -19,3 +20,9 @@ bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx);
 
 // Logs the warning of a room check that did not find enough; true for Enough.
 bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, const char* tooSmallMessage);
+
+// After the copy or move into m_szDestDir: OperationFailed when it was not
+// done; otherwise the record of the data set rewritten to that folder
+// (RecordFailed when it cannot be), then Done. Each outcome is logged.
+ExitCode RecordTransfer(bool done, UnattendedContext& ctx, const char* interruptedMessage,
+                        const char* completedMessage);

@@ -1,6 +1,7 @@
-#include "unattended/destination_step.h"
+#include "unattended/transfer_steps.h"
 
 #include "catalogue/content_kinds.h"
+#include "catalogue/data_dir_records.h"
 #include "platform/windows_path.h"
 #include "ui/folder_path_rules.h"
 
@@ -28,4 +29,22 @@ bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, co
   if (room == Room::Unknown) ctx.log.Line(unknownMessage);
   if (room == Room::TooSmall) ctx.log.Line(tooSmallMessage);
   return room == Room::Enough;
+}
+
+ExitCode RecordTransfer(bool done, UnattendedContext& ctx, const char* interruptedMessage,
+                        const char* completedMessage) {
+  if (!done) {
+    ctx.log.Line(interruptedMessage);
+    return ExitCode::OperationFailed;
+  }
+  const TavAppState& app = ctx.command.app;
+  if (WriteDataDirRecord(ctx.command.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) !=
+      RecordUpdate::Done) {
+    // After a move the data lies in the new folder while the subject's
+    // record or its "General" twin still names the old one.
+    ctx.log.Line(kRegistryWriteFailedMessage);
+    return ExitCode::RecordFailed;
+  }
+  ctx.log.Line(completedMessage);
+  return ExitCode::Done;
 }
