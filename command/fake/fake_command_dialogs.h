@@ -10,37 +10,37 @@
 
 #include "command/command_dialogs.h"
 
-enum class WizardDialog { DiscWait, CopySelect, CopyDest, MoveList, MoveDest, DeleteList };
+enum class CommandDialog { DiscWait, CopySelect, CopyDest, MoveList, MoveDest, DeleteList };
 
 using DialogResult = std::variant<std::monostate, IdentifiedDisc, ChosenKinds, ChosenDestination, ChosenDataSet>;
 
 struct ScriptedDialog {
-  WizardDialog dialog;
+  CommandDialog dialog;
   std::function<DialogResult()> run;
 };
 
 class FakeCommandDialogs : public ICommandDialogs {
  public:
-  std::optional<IdentifiedDisc> WaitForDisc() override { return Next<IdentifiedDisc>(WizardDialog::DiscWait); }
-  std::optional<ChosenKinds> SelectKinds() override { return Next<ChosenKinds>(WizardDialog::CopySelect); }
+  std::optional<IdentifiedDisc> WaitForDisc() override { return Next<IdentifiedDisc>(CommandDialog::DiscWait); }
+  std::optional<ChosenKinds> SelectKinds() override { return Next<ChosenKinds>(CommandDialog::CopySelect); }
   std::optional<ChosenDestination> ChooseCopyDestination() override {
-    return Next<ChosenDestination>(WizardDialog::CopyDest);
+    return Next<ChosenDestination>(CommandDialog::CopyDest);
   }
-  std::optional<ChosenDataSet> ChooseDataSetToMove() override { return Next<ChosenDataSet>(WizardDialog::MoveList); }
+  std::optional<ChosenDataSet> ChooseDataSetToMove() override { return Next<ChosenDataSet>(CommandDialog::MoveList); }
   std::optional<ChosenDestination> ChooseMoveDestination() override {
-    return Next<ChosenDestination>(WizardDialog::MoveDest);
+    return Next<ChosenDestination>(CommandDialog::MoveDest);
   }
   std::optional<ChosenDataSet> ChooseDataSetToDelete() override {
-    return Next<ChosenDataSet>(WizardDialog::DeleteList);
+    return Next<ChosenDataSet>(CommandDialog::DeleteList);
   }
 
   std::deque<ScriptedDialog> script;
-  std::vector<WizardDialog> ran;
+  std::vector<CommandDialog> ran;
   bool unexpected = false;  // a dialog ran that the script did not name next
 
  private:
   template <typename Result>
-  std::optional<Result> Next(WizardDialog dialog) {
+  std::optional<Result> Next(CommandDialog dialog) {
     ran.push_back(dialog);
     if (script.empty() || script.front().dialog != dialog) {
       unexpected = true;

@@ -152,11 +152,11 @@ struct CommandWorld {
   }
   void Answer(std::initializer_list<int> answers) { prompts.answers.insert(prompts.answers.end(), answers); }
   // The dialog hands back what `run` gives.
-  void Expect(WizardDialog dialog, std::function<DialogResult()> run) {
+  void Expect(CommandDialog dialog, std::function<DialogResult()> run) {
     dialogs.script.push_back({dialog, std::move(run)});
   }
   // The user cancels or steps back, once `effect` ran.
-  void ExpectCancel(WizardDialog dialog, std::function<void()> effect = {}) {
+  void ExpectCancel(CommandDialog dialog, std::function<void()> effect = {}) {
     Expect(dialog, [effect = std::move(effect)] {
       if (effect) effect();
       return DialogResult{};
@@ -190,13 +190,13 @@ struct CommandWorld {
     return pass.found;
   }
   void DiscWait(int result) {
-    if (result != kOk) return ExpectCancel(WizardDialog::DiscWait);
-    Expect(WizardDialog::DiscWait, [this] { return IdentifyDisc(); });
+    if (result != kOk) return ExpectCancel(CommandDialog::DiscWait);
+    Expect(CommandDialog::DiscWait, [this] { return IdentifyDisc(); });
   }
   // The content selection hands back Word and PDF and their size.
   void SelectKinds(int result) {
-    if (result != kOk) return ExpectCancel(WizardDialog::CopySelect);
-    Expect(WizardDialog::CopySelect, [] {
+    if (result != kOk) return ExpectCancel(CommandDialog::CopySelect);
+    Expect(CommandDialog::CopySelect, [] {
       ChosenKinds chosen;
       chosen.kinds[KindIndex(ContentKind::Word)] = true;
       chosen.kinds[KindIndex(ContentKind::PDF)] = true;
@@ -207,8 +207,8 @@ struct CommandWorld {
   // The destination dialog composes the data folder on `drive` (or takes the
   // given folder) and creates it.
   void CopyDest(int result, char drive = 'D', std::string folder = "") {
-    if (result != kOk) return ExpectCancel(WizardDialog::CopyDest);
-    Expect(WizardDialog::CopyDest, [this, drive, folder] {
+    if (result != kOk) return ExpectCancel(CommandDialog::CopyDest);
+    Expect(CommandDialog::CopyDest, [this, drive, folder] {
       ChosenDestination chosen{folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder, {}};
       files.AddFolder(chosen.folder);
       return chosen;
@@ -258,10 +258,10 @@ struct CommandWorld {
   // that make the key fail only when the command writes or removes.
   std::function<void()> afterChoice;
 
-  void DataList(WizardDialog dialog, int result) {
+  void DataList(CommandDialog dialog, int result) {
     if (result != kOk) return ExpectCancel(dialog);
     Expect(dialog, [this, dialog]() -> DialogResult {
-      const auto variant = dialog == WizardDialog::DeleteList ? DataListVariant::Delete : DataListVariant::Move;
+      const auto variant = dialog == CommandDialog::DeleteList ? DataListVariant::Delete : DataListVariant::Move;
       const auto chosen = ConfirmChosenLine(registry, variant, listLine);
       EXPECT_TRUE(chosen.has_value());
       if (!chosen) return {};
@@ -272,8 +272,8 @@ struct CommandWorld {
   // The move destination: the data folder composed on `drive` (or the given
   // folder), the registered folder read, the folder created.
   void MoveDest(int result, char drive = 'G', std::string folder = "") {
-    if (result != kOk) return ExpectCancel(WizardDialog::MoveDest);
-    Expect(WizardDialog::MoveDest, [this, drive, folder]() -> DialogResult {
+    if (result != kOk) return ExpectCancel(CommandDialog::MoveDest);
+    Expect(CommandDialog::MoveDest, [this, drive, folder]() -> DialogResult {
       const std::string composed = folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder;
       CheckedMoveSource source = CheckMoveSource(registry, app, composed);
       EXPECT_EQ(source.check, MoveSourceCheck::Accepted);

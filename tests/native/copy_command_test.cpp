@@ -325,7 +325,7 @@ TEST_F(CopyCommand, AliasDiscIsRecordedAsDataDir02AndDoesNotPassAsItsVer2Disc) {
 TEST_F(CopyCommand, AnotherDiscStartsANewDiscWaitAndChecksRightsForThatDisc) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});  // no Ver2.0; yes, another disc
-  Expect(WizardDialog::DiscWait, [this] {
+  Expect(CommandDialog::DiscWait, [this] {
     disks.drives['E'].label = "TAV04C_S";  // Chemistry: no rights
     return IdentifyDisc();
   });
@@ -338,7 +338,7 @@ TEST_F(CopyCommand, AnotherDiscStartsANewDiscWaitAndChecksRightsForThatDisc) {
 TEST_F(CopyCommand, AnotherDiscIsCopiedAndRecordedInItsOwnRight) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});
-  Expect(WizardDialog::DiscWait, [this] {
+  Expect(CommandDialog::DiscWait, [this] {
     InsertDisc("TAV03T_S", 'T');
     return IdentifyDisc();
   });
@@ -374,7 +374,7 @@ TEST(CopyKindSizes, TheSelectionGetsTheDiscsKinds) {
     CommandWorld w;
     c.arrange(w);
     w.DiscWait(kOk);
-    w.ExpectCancel(WizardDialog::CopySelect, [&w, &c] {
+    w.ExpectCancel(CommandDialog::CopySelect, [&w, &c] {
       EXPECT_EQ(w.app.m_nKindSize, c.sizes);
       EXPECT_EQ(w.app.m_bKindOffered, c.offered);
     });
@@ -393,7 +393,7 @@ TEST_F(CopyCommand, KindFoldersAreMeasuredOncePerIdentifiedDisc) {
   };
   const auto sizesNow = [this] { return app.m_nKindSize[KindIndex(ContentKind::Word)]; };
   DiscWait(kOk);
-  Expect(WizardDialog::CopySelect, [&] {
+  Expect(CommandDialog::CopySelect, [&] {
     EXPECT_EQ(sizesNow(), 3000);
     ChosenKinds chosen;
     chosen.kinds[KindIndex(ContentKind::Word)] = true;
@@ -402,8 +402,8 @@ TEST_F(CopyCommand, KindFoldersAreMeasuredOncePerIdentifiedDisc) {
   });
   // The disc changes behind the destination dialog: the selection shown again
   // keeps what was found for this disc.
-  ExpectCancel(WizardDialog::CopyDest, [&] { files.AddFile("E:\\TestDoc_B\\Word\\late.doc", 7); });
-  ExpectCancel(WizardDialog::CopySelect, [&] { EXPECT_EQ(sizesNow(), 3000); });
+  ExpectCancel(CommandDialog::CopyDest, [&] { files.AddFile("E:\\TestDoc_B\\Word\\late.doc", 7); });
+  ExpectCancel(CommandDialog::CopySelect, [&] { EXPECT_EQ(sizesNow(), 3000); });
   RunCopyCommand(ctx);
   EXPECT_EQ(walks, (std::vector<std::string>{"E:\\TestDoc_B\\Word", "E:\\TestDoc_B\\PDF", "E:\\TestDoc_B\\TXT"}));
 }
@@ -420,12 +420,12 @@ TEST_F(CopyCommand, NoWalkOfADiscWithoutRights) {
 TEST_F(CopyCommand, TheNextDiscIsMeasuredForItself) {
   ScriptCopyUpToStart();
   Answer({kNo, kYes});
-  Expect(WizardDialog::DiscWait, [this] {
+  Expect(CommandDialog::DiscWait, [this] {
     InsertDisc("TAV03T_S", 'T');
     files.AddFile("E:\\TestDoc_T\\VOICE\\v.mp3", 4000);
     return IdentifyDisc();
   });
-  ExpectCancel(WizardDialog::CopySelect, [this] {
+  ExpectCancel(CommandDialog::CopySelect, [this] {
     EXPECT_EQ(app.m_nKindSize, (std::array<std::int64_t, kKindCount>{0, 3000, 3000, 0, 10, 0, 4000}));
     EXPECT_TRUE(app.m_bKindOffered[KindIndex(ContentKind::VOICE)]);
   });

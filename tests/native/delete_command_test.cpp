@@ -26,9 +26,9 @@ TEST_F(DeleteCommand, DoesNothingWhileBusy) {
 
 TEST_F(DeleteCommand, NoToTheStartQuestionShowsTheListAgain) {
   RegisterDataSet();
-  DataList(WizardDialog::DeleteList, kOk);
+  DataList(CommandDialog::DeleteList, kOk);
   Answer({kNo});
-  DataList(WizardDialog::DeleteList, kCancel);
+  DataList(CommandDialog::DeleteList, kCancel);
   RunDeleteCommand(ctx);
   EXPECT_EQ(Boxes(), std::vector<Box>{Question(kStart)});
   EXPECT_TRUE(files.shellCalls.empty());
@@ -37,7 +37,7 @@ TEST_F(DeleteCommand, NoToTheStartQuestionShowsTheListAgain) {
 
 TEST_F(DeleteCommand, CancelInTheListEndsSilently) {
   RegisterDataSet();
-  DataList(WizardDialog::DeleteList, kCancel);
+  DataList(CommandDialog::DeleteList, kCancel);
   RunDeleteCommand(ctx);
   EXPECT_TRUE(prompts.shown.empty());
 }
@@ -146,7 +146,7 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
     w.RegisterDataSet();
-    w.DataList(WizardDialog::DeleteList, kOk);
+    w.DataList(CommandDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});
     c.arrange(w);
     RunDeleteCommand(w.ctx);
@@ -187,7 +187,7 @@ TEST(DeleteOutcome, EarthRecordAndItsGeneralTwin) {
     w.SetRecord("General", "DataDir07", earth);
     w.listLine = "Tav2007  地学・総合";
     if (c.twinDenied) w.afterChoice = [&w] { w.registry.Deny(RegRoot::LocalMachine, RecordKey("General")); };
-    w.DataList(WizardDialog::DeleteList, kOk);
+    w.DataList(CommandDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});
     RunDeleteCommand(w.ctx);
     std::vector<Box> expected{Question(kStart)};
@@ -211,7 +211,7 @@ TEST(DeletePaths, KindFolderPathsOf260CharactersChangeNothing) {
     CommandWorld w;
     const std::string folder = JapanesePath('D', c.japaneseChars);
     w.RegisterDataSet(folder);
-    w.DataList(WizardDialog::DeleteList, kOk);
+    w.DataList(CommandDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});
     RunDeleteCommand(w.ctx);
     EXPECT_EQ(w.files.shellCalls.size(), c.deleted ? 1u : 0u);
@@ -229,7 +229,7 @@ TEST(DeletePaths, OnlyAPlainlySpelledRecordIsActedOn) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
     w.RegisterDataSetAs(c);
-    w.DataList(WizardDialog::DeleteList, kOk);
+    w.DataList(CommandDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});
     RunDeleteCommand(w.ctx);
     EXPECT_EQ(w.Boxes(), (std::vector<Box>{Question(kStart),
@@ -245,9 +245,9 @@ TEST(DeletePaths, OnlyAPlainlySpelledRecordIsActedOn) {
 TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
   RegisterDataSet();
   SetRecord("Biology", "DataDir05", "G:\\KR_LAB\\Tav2005\\TestDoc_B");
-  DataList(WizardDialog::DeleteList, kOk);
+  DataList(CommandDialog::DeleteList, kOk);
   Answer({kYes, kYes});
-  ExpectCancel(WizardDialog::DeleteList, [this] {
+  ExpectCancel(CommandDialog::DeleteList, [this] {
     std::array<bool, kSubjectCount> admin{};
     admin[kBiologyIndex] = true;
     EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2005  生物"});
@@ -266,7 +266,7 @@ TEST_F(DeleteCommand, BusyOnlyDuringTheDeletion) {
     if (BusyState() != "idle") seen.push_back("box: " + BusyState());
   };
   RegisterDataSet();
-  DataList(WizardDialog::DeleteList, kOk);
+  DataList(CommandDialog::DeleteList, kOk);
   Answer({kYes, kNo});
   NoteBusyDialogs(seen);
   RunDeleteCommand(ctx);

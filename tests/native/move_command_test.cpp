@@ -37,22 +37,22 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
     std::vector<Box> boxes;
     int freeSpaceQueries;
   } cases[] = {
-      {"cancel in the list ends silently", [](CommandWorld& w) { w.DataList(WizardDialog::MoveList, kCancel); }, {}, 0},
+      {"cancel in the list ends silently", [](CommandWorld& w) { w.DataList(CommandDialog::MoveList, kCancel); }, {}, 0},
       {"back from the destination returns to the list",
        [](CommandWorld& w) {
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {},
        0},
       {"no to the start question returns to the destination, not the list",
        [](CommandWorld& w) {
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
          w.Answer({kNo});
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {Question(kStart)},
        1},
@@ -60,10 +60,10 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
        [](CommandWorld& w) {
          w.app.m_nRequiredSize = 0;
          w.disks.drives['G'].freeBytes = CommandWorld::kDataBytes - 1;
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {Warning(kNoRoom)},
        1},
@@ -71,11 +71,11 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
        [](CommandWorld& w) {
          w.app.m_nRequiredSize = std::uint64_t{1} << 40;
          w.disks.drives['G'].freeBytes = CommandWorld::kDataBytes;
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
          w.Answer({kNo});
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {Question(kStart)},
        1},
@@ -84,21 +84,21 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
          w.files.AddFile(kOld + "\\memo.txt", 100000);
          w.files.AddFile(kOld + "\\TIF", 50000);
          w.disks.drives['G'].freeBytes = CommandWorld::kDataBytes;
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
          w.Answer({kNo});
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {Question(kStart)},
        1},
       {"unreadable free space returns to the destination",
        [](CommandWorld& w) {
          w.disks.drives['G'].freeBytes = std::nullopt;
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {Warning(kNoAccess)},
        1},
@@ -106,11 +106,11 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
        [](CommandWorld& w) {
          w.SetRecord("Biology", "DataDir07", "d:\\KR_LAB\\Tav2007\\TestDoc_B");
          w.disks.drives['D'].freeBytes = 0;
-         w.DataList(WizardDialog::MoveList, kOk);
+         w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk, 'D', "D:\\Other\\TestDoc_B");
          w.Answer({kNo});
          w.MoveDest(kCancel);
-         w.DataList(WizardDialog::MoveList, kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
        },
        {Question(kStart)},
        0},
@@ -130,7 +130,7 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
 
 TEST_F(MoveCommand, WordPdfAndVoiceMoveInOneCallAndTheRecordFollows) {
   RegisterDataSet();
-  DataList(WizardDialog::MoveList, kOk);
+  DataList(CommandDialog::MoveList, kOk);
   MoveDest(kOk);
   Answer({kYes, kNo});
   RunMoveCommand(ctx);
@@ -252,7 +252,7 @@ TEST(MoveOutcome, AfterTheConfirmation) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
     w.RegisterDataSet();
-    w.DataList(WizardDialog::MoveList, kOk);
+    w.DataList(CommandDialog::MoveList, kOk);
     w.MoveDest(kOk);
     w.Answer({kYes, kNo});
     c.arrange(w);
@@ -289,7 +289,7 @@ TEST(MoveOutcome, EarthRecordAndItsGeneralTwin) {
     w.SetRecord("General", "DataDir07", oldEarth);
     w.listLine = "Tav2007  地学・総合";
     if (c.twinDenied) w.afterChoice = [&w] { w.registry.Deny(RegRoot::LocalMachine, RecordKey("General")); };
-    w.DataList(WizardDialog::MoveList, kOk);
+    w.DataList(CommandDialog::MoveList, kOk);
     w.MoveDest(kOk);
     w.Answer({kYes, kNo});
     RunMoveCommand(w.ctx);
@@ -320,7 +320,7 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
     w.RegisterDataSet(c.oldFolder);
-    w.DataList(WizardDialog::MoveList, kOk);
+    w.DataList(CommandDialog::MoveList, kOk);
     w.MoveDest(kOk, 'G', c.newFolder);
     w.Answer({kYes, kNo});
     RunMoveCommand(w.ctx);
@@ -339,7 +339,7 @@ TEST(MovePaths, OnlyAPlainlySpelledRecordIsActedOn) {
     SCOPED_TRACE(c.name);
     CommandWorld w;
     w.RegisterDataSetAs(c);
-    w.DataList(WizardDialog::MoveList, kOk);
+    w.DataList(CommandDialog::MoveList, kOk);
     w.MoveDest(kOk);
     w.Answer({kYes, kNo});
     RunMoveCommand(w.ctx);
@@ -356,10 +356,10 @@ TEST(MovePaths, OnlyAPlainlySpelledRecordIsActedOn) {
 
 TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   RegisterDataSet();
-  DataList(WizardDialog::MoveList, kOk);
+  DataList(CommandDialog::MoveList, kOk);
   MoveDest(kOk);
   Answer({kYes, kYes});
-  ExpectCancel(WizardDialog::MoveList, [this] {
+  ExpectCancel(CommandDialog::MoveList, [this] {
     std::array<bool, kSubjectCount> admin{};
     admin[kBiologyIndex] = true;
     EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2007  生物"});
@@ -380,7 +380,7 @@ TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellMoveAndItsChecks) {
     if (BusyState() != "idle") seen.push_back("box: " + BusyState());
   };
   RegisterDataSet();
-  DataList(WizardDialog::MoveList, kOk);
+  DataList(CommandDialog::MoveList, kOk);
   MoveDest(kOk);
   Answer({kYes, kNo});
   NoteBusyDialogs(seen);

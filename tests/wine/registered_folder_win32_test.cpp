@@ -76,8 +76,8 @@ class RegisteredFolderSpelling : public ::testing::Test {
     FakeCommandDialogs dialogs;
     const std::string line = "Tav2007  生物";
     if (move) {
-      dialogs.script.push_back({WizardDialog::MoveList, [&] { return DialogResult{DataSetOfLine(line)}; }});
-      dialogs.script.push_back({WizardDialog::MoveDest, [&] {
+      dialogs.script.push_back({CommandDialog::MoveList, [&] { return DialogResult{DataSetOfLine(line)}; }});
+      dialogs.script.push_back({CommandDialog::MoveDest, [&] {
                                   const std::string composed = DataFolder('D', "2007", "B");
                                   CheckedMoveSource source = CheckMoveSource(registry, app, composed);
                                   EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
@@ -85,7 +85,7 @@ class RegisteredFolderSpelling : public ::testing::Test {
                                   return DialogResult{ChosenDestination{composed, source.registeredFolder}};
                                 }});
     } else {
-      dialogs.script.push_back({WizardDialog::DeleteList, [&] {
+      dialogs.script.push_back({CommandDialog::DeleteList, [&] {
                                   const auto chosen = ConfirmChosenLine(registry, DataListVariant::Delete, line);
                                   EXPECT_TRUE(chosen.has_value());
                                   return chosen ? DialogResult{*chosen} : DialogResult{};
