@@ -42,6 +42,10 @@ std::array<bool, kSubjectCount> ScanAdminRights(IRegistry& registry) {
   return admin;
 }
 
+bool HoldsAnyRights(const std::array<bool, kSubjectCount>& admin) {
+  return std::any_of(admin.begin(), admin.end(), [](bool b) { return b; });
+}
+
 namespace {
 constexpr unsigned kStartupBox = mb::kSetForeground | mb::kTopmost;
 }
@@ -56,7 +60,7 @@ bool RunStartupChecks(std::string_view commandLine, IRegistry& registry, IPrompt
                       TavAppState& app) {
   if (!InstallerSwitchAllowsStart(commandLine, prompts)) return false;
   app.m_bAdmin = ScanAdminRights(registry);
-  if (std::none_of(app.m_bAdmin.begin(), app.m_bAdmin.end(), [](bool b) { return b; })) {
+  if (!HoldsAnyRights(app.m_bAdmin)) {
     prompts.Show(PromptOwner::None, kNoRightsMessage, kCaption, mb::kWarning | kStartupBox);
     return false;
   }

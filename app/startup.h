@@ -29,6 +29,8 @@ std::string UserLevelKeyPath(const char* subjectKeyName);
 
 // Reads the eleven HKEY_CURRENT_USER subject keys in catalogue order.
 std::array<bool, kSubjectCount> ScanAdminRights(IRegistry& registry);
+// Rights on at least one subject: without, the tool has nothing to offer.
+bool HoldsAnyRights(const std::array<bool, kSubjectCount>& admin);
 
 // The installer question when the command line holds its switch: false when
 // it was asked and not answered "はい". True without the switch.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/text.h"
+
 const std::array<SubjectInfo, kSubjectCount> kSubjects = {{
     {'B', "Biology", "生物"},
     {'C', "Chemistry", "化学"},
@@ -19,6 +21,12 @@ const std::array<SubjectInfo, kSubjectCount> kSubjects = {{
 const SubjectInfo* FindSubjectByCode(char code) {
   for (const auto& s : kSubjects)
     if (s.code == code) return &s;
+  return nullptr;
+}
+
+const SubjectInfo* FindSubjectByKeyName(std::string_view keyName) {
+  for (const auto& s : kSubjects)
+    if (EqualsIgnoreAsciiCase(keyName, s.keyName)) return &s;
   return nullptr;
 }
 

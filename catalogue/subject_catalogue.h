@@ -1,6 +1,6 @@
 #pragma once
 // The eleven subjects in their one fixed order. Every walk over subjects and
-// every lookup by code letter or display name goes through this table.
+// every lookup by code letter, key name or display name goes through this table.
 #include <array>
 #include <string>
 #include <string_view>
@@ -21,6 +21,8 @@ extern const std::array<SubjectInfo, kSubjectCount> kSubjects;
 std::string SubjectKeyPath(std::string_view subjectKey);
 
 const SubjectInfo* FindSubjectByCode(char code);
+// A registry key name in any letter case, as the registry matches key names.
+const SubjectInfo* FindSubjectByKeyName(std::string_view keyName);
 // Exact byte equality with a catalogue display name; edition names find nothing.
 const SubjectInfo* FindSubjectByDisplayName(std::string_view name);
 int SubjectIndex(const SubjectInfo& subject);

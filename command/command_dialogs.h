@@ -17,13 +17,3 @@ class ICommandDialogs {
   virtual std::optional<ChosenDataSet> ChooseDataSetToDelete() = 0;
 };
 
-// For a command's steps run without a user: every dialog is cancelled.
-class NoCommandDialogs : public ICommandDialogs {
- public:
-  std::optional<IdentifiedDisc> WaitForDisc() override { return std::nullopt; }
-  std::optional<ChosenKinds> SelectKinds() override { return std::nullopt; }
-  std::optional<ChosenDestination> ChooseCopyDestination() override { return std::nullopt; }
-  std::optional<ChosenDataSet> ChooseDataSetToMove() override { return std::nullopt; }
-  std::optional<ChosenDestination> ChooseMoveDestination() override { return std::nullopt; }
-  std::optional<ChosenDataSet> ChooseDataSetToDelete() override { return std::nullopt; }
-};

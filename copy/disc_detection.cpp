@@ -44,7 +44,7 @@ LabelClassification ClassifyVolumeLabel(std::string_view label) {
 DetectionOutcome RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMessage) {
   bool foreignSeen = false;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (pumpOneMessage && !pumpOneMessage()) return {DetectionResult::Cancelled};
+    if (pumpOneMessage && !pumpOneMessage()) return {DetectionResult::Cancelled, {}};
     const std::string root = std::string(1, letter) + ":\\";
     if (disks.DriveTypeOf(root) != DriveType::CdRom) continue;
     const auto label = disks.VolumeLabel(root);
@@ -60,7 +60,7 @@ DetectionOutcome RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMe
         break;
     }
   }
-  return {foreignSeen ? DetectionResult::ForeignSeen : DetectionResult::NothingFound};
+  return {foreignSeen ? DetectionResult::ForeignSeen : DetectionResult::NothingFound, {}};
 }
 
 bool IsSameDiscInDrive(IDisks& disks, std::string_view cdRoot, std::string_view discLabel) {

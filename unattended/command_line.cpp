@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/text.h"
+#include "platform/windows_path.h"
 
 namespace {
 
@@ -42,11 +43,9 @@ bool HasValueAt(const std::vector<std::string>& args, std::size_t i) {
 
 // "E:" or "E:\" -> 'E'.
 std::optional<char> ParseDrive(std::string_view text) {
-  if (text.size() < 2 || text.size() > 3 || text[1] != ':') return std::nullopt;
+  if (text.size() < 2 || text.size() > 3 || text[1] != ':' || !IsDriveLetter(text[0])) return std::nullopt;
   if (text.size() == 3 && text[2] != '\\') return std::nullopt;
-  const char letter = AsciiUpper(text.substr(0, 1))[0];
-  if (letter < 'A' || letter > 'Z') return std::nullopt;
-  return letter;
+  return AsciiUpper(text.substr(0, 1))[0];
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -67,12 +66,6 @@ std::optional<KindFlags> ParseKinds(std::string_view list) {
     if (comma == std::string_view::npos) return flags;
     list.remove_prefix(comma + 1);
   }
-}
-
-const SubjectInfo* ParseSubject(std::string_view keyName) {
-  for (const auto& subject : kSubjects)
-    if (EqualsIgnoreAsciiCase(keyName, subject.keyName)) return &subject;
-  return nullptr;
 }
 
 bool IsYear(std::string_view text) {
@@ -96,7 +89,7 @@ std::optional<std::string> ApplyPositionals(const VerbForm& form, const std::vec
     return std::nullopt;
   };
   auto subjectAndYear = [&]() -> std::optional<std::string> {
-    request.subject = ParseSubject(values[0]);
+    request.subject = FindSubjectByKeyName(values[0]);
     if (!request.subject) return "教科の指定が正しくありません: " + values[0];
     if (!IsYear(values[1])) return "年度の指定が正しくありません: " + values[1];
     request.year = values[1];
@@ -241,12 +234,6 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLineTail) {
 
   parsed.mode = LaunchMode::Unattended;
   return parsed;
-}
-
-const char* VerbSwitch(Verb verb) {
-  for (const auto& form : kVerbForms)
-    if (form.verb == verb) return form.name;
-  return "";
 }
 
 std::string UsageText() {

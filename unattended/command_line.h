@@ -63,9 +63,6 @@ struct ParsedCommandLine {
 
 ParsedCommandLine ParseCommandLine(std::string_view commandLineTail);
 
-// The switch as documented, e.g. "/delete".
-const char* VerbSwitch(Verb verb);
-
 // Lines of the usage text printed after a usage error: the four forms, the
 // kind and subject names, the exit codes.
 std::string UsageText();

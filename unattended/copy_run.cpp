@@ -7,6 +7,7 @@
 #include "copy/copy_command.h"
 #include "copy/disc_detection.h"
 #include "platform/windows_path.h"
+#include "unattended/registered_data_set.h"
 #include "unattended/transfer_steps.h"
 
 namespace {
@@ -101,7 +102,7 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
   }
   if (!disc) return ExitCode::NotFound;
   ApplyIdentifiedDisc(*disc, app);
-  const std::string name = "Tav" + app.m_szYear + " " + app.m_szSubjectName;
+  const std::string name = DataSetName(app.m_szYear, app.m_szSubjectName);
   ctx.log.Line("ディスク: " + name + "（" + app.m_szDiscLabel + "）\t" + app.m_szCdRoot);
 
   if (!HasRightsOnDisc(app)) {

@@ -3,16 +3,15 @@
 #include <algorithm>
 
 #include "catalogue/data_dir_records.h"
-#include "ui/data_list.h"
 
-std::string DataSetName(const SubjectInfo& subject, const std::string& year) {
-  return "Tav" + year + " " + subject.displayName;
+std::string DataSetName(std::string_view year, std::string_view subjectName) {
+  return "Tav" + std::string(year) + " " + std::string(subjectName);
 }
 
 ExitCode SelectRegisteredDataSet(const UnattendedRequest& request, UnattendedContext& ctx) {
   TavAppState& app = ctx.command.app;
   const SubjectInfo& subject = *request.subject;
-  const std::string name = DataSetName(subject, request.year);
+  const std::string name = DataSetName(request.year, subject.displayName);
   if (!app.m_bAdmin[SubjectIndex(subject)]) {
     ctx.log.Line(name + " を操作する権限がありません。");
     return ExitCode::NoRights;
@@ -26,10 +25,8 @@ ExitCode SelectRegisteredDataSet(const UnattendedRequest& request, UnattendedCon
     ctx.log.Line(name + " は登録されていません。");
     return ExitCode::NotFound;
   }
-  // As the list dialog decodes its line; the registered folder with it.
-  ChosenDataSet chosen = DataSetOfLine(FormatListLine(subject, std::stoi(request.year)));
-  chosen.dataDir = record->path;
-  ApplyDataSetToDelete(chosen, app);
+  // What the list dialog's line of this data set hands back, with its folder.
+  ApplyDataSetToDelete({&subject, request.year, record->path}, app);
   ctx.log.Line("データ: " + name + "\t" + record->path);
   return ExitCode::Done;
 }

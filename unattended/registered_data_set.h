@@ -3,11 +3,12 @@
 // list dialog would offer and decode it: only a subject the user has rights
 // on, only a record the list shows (present, longer than 2 characters).
 #include <string>
+#include <string_view>
 
 #include "unattended/unattended_run.h"
 
-// "Tav2007 生物": a data set as the tool's messages name it.
-std::string DataSetName(const SubjectInfo& subject, const std::string& year);
+// "Tav2007 生物": a data set or a disc as the tool's messages name it.
+std::string DataSetName(std::string_view year, std::string_view subjectName);
 
 // On success fills the current data set as the list dialog's confirmation
 // does (subject, code, key, display name, year) and m_szDataDir from the

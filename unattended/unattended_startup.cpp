@@ -1,6 +1,5 @@
 #include "unattended/unattended_startup.h"
 
-#include <algorithm>
 #include <string>
 
 #include "app/startup.h"
@@ -21,7 +20,7 @@ std::optional<ExitCode> UnattendedStartup(const ParsedCommandLine& parsed, std::
     return ExitCode::UsageError;
   }
   app.m_bAdmin = ScanAdminRights(registry);
-  if (std::none_of(app.m_bAdmin.begin(), app.m_bAdmin.end(), [](bool b) { return b; })) {
+  if (!HoldsAnyRights(app.m_bAdmin)) {
     log.Line(kNoRightsMessage);
     return ExitCode::NoRights;
   }

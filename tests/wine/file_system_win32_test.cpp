@@ -9,6 +9,7 @@
 
 #include "command/tree_checks.h"
 #include "command/app_state.h"
+#include "command/fake/fake_command_dialogs.h"
 #include "move/move_command.h"
 #include "platform/text.h"
 #include "platform/win32/win32_disks.h"
@@ -130,7 +131,7 @@ TEST_F(Win32FileSystemTest, AMoveTheShellDidNotDoIsNotTakenForDone) {
   ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, oldFolder).Succeeded());
   ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, newFolder).Succeeded());
 
-  NoCommandDialogs dialogs;
+  FakeCommandDialogs dialogs;  // nothing scripted: no dialog may run
   TavAppState app;
   Win32Registry registry;
   Win32Disks disks;
