@@ -15,4 +15,8 @@ class IDisks {
   virtual std::optional<std::string> VolumeLabel(const std::string& root) = 0;
   // Bytes free to the calling user on the volume of `path`, or nullopt.
   virtual std::optional<std::uint64_t> FreeBytes(const std::string& path) = 0;
+  // The volume serial number, or nullopt when the volume cannot be read.
+  virtual std::optional<std::uint32_t> VolumeSerial(const std::string& root) = 0;
+  // The size of one allocation unit (cluster) of the volume of `path`.
+  virtual std::optional<std::uint64_t> ClusterBytes(const std::string& path) = 0;
 };

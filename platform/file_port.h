@@ -21,6 +21,13 @@ struct FileEntry {
   bool isFolder = false;
 };
 
+// One existing level of a path as the tool judges it before acting below it.
+struct PathLevel {
+  bool exists = false;
+  bool isReparsePoint = false;  // a junction, symbolic link or mount point
+  bool ownerTrusted = false;    // Administrators, SYSTEM, TrustedInstaller or the running user
+};
+
 class IFileSystem {
  public:
   virtual ~IFileSystem() = default;
@@ -34,6 +41,15 @@ class IFileSystem {
   virtual bool CreateFolder(const std::string& path) = 0;
   // Removes the folder only when it is empty.
   virtual bool RemoveEmptyFolder(const std::string& path) = 0;
+  // Renames a file or folder within its volume (never a copy); fails when
+  // `to` exists, its parent does not, or the two lie on different volumes.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Deletes a file, or a folder with everything below it, without the shell
+  // and without following a reparse point (a link is removed, not its
+  // target). True when nothing of that name is left.
+  virtual bool RemoveTree(const std::string& path) = 0;
+  // What the level at `path` is; `exists` false when nothing is there.
+  virtual PathLevel InspectLevel(const std::string& path) = 0;
   // Every file and folder below `folder`, or nullopt when it cannot be read.
   virtual std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) = 0;
   // One shell operation over a list of folders. The flags are the command's:

@@ -8,6 +8,8 @@ struct FakeDrive {
   DriveType type = DriveType::Fixed;
   std::optional<std::string> label;
   std::optional<std::uint64_t> freeBytes;
+  std::optional<std::uint32_t> serial = 0x1234ABCD;
+  std::uint64_t clusterBytes = 4096;
 };
 
 class FakeDisks : public IDisks {
@@ -24,6 +26,15 @@ class FakeDisks : public IDisks {
     ++freeSpaceQueries;
     const FakeDrive* d = Find(path);
     return d ? d->freeBytes : std::nullopt;
+  }
+
+  std::optional<std::uint32_t> VolumeSerial(const std::string& root) override {
+    const FakeDrive* d = Find(root);
+    return d && d->label ? d->serial : std::nullopt;
+  }
+  std::optional<std::uint64_t> ClusterBytes(const std::string& path) override {
+    const FakeDrive* d = Find(path);
+    return d ? std::optional<std::uint64_t>(d->clusterBytes) : std::nullopt;
   }
 
   std::map<char, FakeDrive> drives;

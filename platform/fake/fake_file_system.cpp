@@ -70,6 +70,57 @@ bool FakeFileSystem::RemoveEmptyFolder(const std::string& path) {
   return true;
 }
 
+bool FakeFileSystem::IsBelowOrAt(const std::string& folded, const std::string& prefix) const {
+  return folded == prefix || folded.rfind(prefix + "\\", 0) == 0;
+}
+
+bool FakeFileSystem::Rename(const std::string& from, const std::string& to) {
+  const std::string source = Fold(from), target = Fold(to);
+  if (!nodes_.count(source) || nodes_.count(target) || !IsFolder(Parent(to))) return false;
+  if (IsBelowOrAt(target, source)) return false;  // into itself
+  if (source.substr(0, 1) != target.substr(0, 1)) return false;  // another volume
+  if (renameHook && !renameHook(Normalize(from), Normalize(to))) return false;
+  const std::string oldPath = Normalize(from), newPath = Normalize(to);
+  std::vector<Node> moved;
+  for (auto it = nodes_.begin(); it != nodes_.end();) {
+    if (IsBelowOrAt(it->first, source)) {
+      moved.push_back({newPath + it->second.path.substr(oldPath.size()), it->second.folder, it->second.size});
+      it = nodes_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (const auto& n : moved) nodes_[AsciiUpper(n.path)] = n;
+  return true;
+}
+
+bool FakeFileSystem::RemoveTree(const std::string& path) {
+  const std::string folded = Fold(path);
+  bool kept = false;
+  for (auto it = nodes_.begin(); it != nodes_.end();) {
+    if (!IsBelowOrAt(it->first, folded)) {
+      ++it;
+      continue;
+    }
+    bool locked = false;
+    for (const auto& refused : refuseRemove)
+      if (IsBelowOrAt(refused, it->first)) locked = true;  // it, or something below it, is locked
+    if (locked) {
+      kept = true;
+      ++it;
+    } else {
+      it = nodes_.erase(it);
+    }
+  }
+  return !kept;
+}
+
+PathLevel FakeFileSystem::InspectLevel(const std::string& path) {
+  const std::string folded = Fold(path);
+  if (!nodes_.count(folded)) return {};
+  return {true, reparsePoints.count(folded) > 0, untrustedOwners.count(folded) == 0};
+}
+
 std::optional<std::vector<FileEntry>> FakeFileSystem::ListTree(const std::string& folder) {
   if (onListTree) onListTree(folder);
   if (!IsFolder(folder)) return std::nullopt;

@@ -25,6 +25,9 @@ class FakeFileSystem : public IFileSystem {
   std::optional<std::string> FullPath(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool RemoveEmptyFolder(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
+  bool RemoveTree(const std::string& path) override;
+  PathLevel InspectLevel(const std::string& path) override;
   std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) override;
   ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to) override;
 
@@ -38,6 +41,11 @@ class FakeFileSystem : public IFileSystem {
 
   std::function<ShellOutcome(ShellOp, const std::vector<std::string>&, const std::string&)> shellHook;
   std::function<void(const std::string&)> onListTree;  // sees every folder listed
+  // Sees every rename before it is done; false makes it fail with nothing changed.
+  std::function<bool(const std::string& from, const std::string& to)> renameHook;
+  std::set<std::string> refuseRemove;    // folded paths that RemoveTree leaves (a locked file)
+  std::set<std::string> reparsePoints;   // folded paths of links (junctions, symbolic links)
+  std::set<std::string> untrustedOwners; // folded paths owned by an ordinary user
   std::set<std::string> refuseCreate;  // folded paths whose CreateFolder fails
   std::set<std::string> refuseList;    // folded paths of folders whose tree cannot be listed
   std::map<std::string, std::optional<std::string>> fullPaths;  // path as given -> its full form
@@ -53,6 +61,7 @@ class FakeFileSystem : public IFileSystem {
   static std::string Normalize(const std::string& path);
   static std::string Fold(const std::string& path);
   static std::string Parent(const std::string& path);
+  bool IsBelowOrAt(const std::string& folded, const std::string& prefix) const;
   void CopyTree(const std::string& source, const std::string& target);
   std::map<std::string, Node> nodes_;
 };

@@ -21,3 +21,18 @@ std::optional<std::uint64_t> Win32Disks::FreeBytes(const std::string& path) {
   if (!GetDiskFreeSpaceExW(W(path).c_str(), &available, &total, nullptr)) return std::nullopt;
   return available.QuadPart;
 }
+
+std::optional<std::uint32_t> Win32Disks::VolumeSerial(const std::string& root) {
+  DWORD serial = 0;
+  if (!GetVolumeInformationW(W(root).c_str(), nullptr, 0, &serial, nullptr, nullptr, nullptr, 0)) return std::nullopt;
+  return serial;
+}
+
+std::optional<std::uint64_t> Win32Disks::ClusterBytes(const std::string& path) {
+  // GetDiskFreeSpaceW wants the volume's root, not any folder on it.
+  wchar_t root[MAX_PATH + 1] = {};
+  if (!GetVolumePathNameW(W(path).c_str(), root, MAX_PATH + 1)) return std::nullopt;
+  DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+  if (!GetDiskFreeSpaceW(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) return std::nullopt;
+  return std::uint64_t{sectorsPerCluster} * bytesPerSector;
+}

@@ -6,4 +6,6 @@ class Win32Disks : public IDisks {
   DriveType DriveTypeOf(const std::string& root) override;
   std::optional<std::string> VolumeLabel(const std::string& root) override;
   std::optional<std::uint64_t> FreeBytes(const std::string& path) override;
+  std::optional<std::uint32_t> VolumeSerial(const std::string& root) override;
+  std::optional<std::uint64_t> ClusterBytes(const std::string& path) override;
 };

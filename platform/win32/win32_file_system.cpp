@@ -40,6 +40,45 @@ bool Win32FileSystem::CreateFolder(const std::string& path) { return CreateDirec
 
 bool Win32FileSystem::RemoveEmptyFolder(const std::string& path) { return RemoveDirectoryW(W(path).c_str()); }
 
+// No MOVEFILE_COPY_ALLOWED: across volumes this fails instead of copying,
+// so a rename is always one step that either happened or did not.
+bool Win32FileSystem::Rename(const std::string& from, const std::string& to) {
+  return MoveFileExW(W(from).c_str(), W(to).c_str(), 0);
+}
+
+namespace {
+
+bool RemoveTreeW(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileW(path.c_str());
+  // A junction or a directory link goes as the link itself: its target
+  // is someone else's.
+  if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") RemoveTreeW(path + L"\\" + name);
+      } while (FindNextFileW(find, &data));
+      FindClose(find);
+    }
+  }
+  return RemoveDirectoryW(path.c_str()) || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+bool Win32FileSystem::RemoveTree(const std::string& path) { return RemoveTreeW(W(path)); }
+
+PathLevel Win32FileSystem::InspectLevel(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(W(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return {};
+  return {true, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, true};
+}
+
 namespace {
 
 bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<FileEntry>& entries) {

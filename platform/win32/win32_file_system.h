@@ -15,6 +15,9 @@ class Win32FileSystem : public IFileSystem {
   std::optional<std::string> FullPath(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool RemoveEmptyFolder(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
+  bool RemoveTree(const std::string& path) override;
+  PathLevel InspectLevel(const std::string& path) override;
   std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) override;
   ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to) override;
 

@@ -33,6 +33,8 @@ class CountingDisks : public IDisks {
   }
   std::optional<std::string> VolumeLabel(const std::string& root) override { return real_.VolumeLabel(root); }
   std::optional<std::uint64_t> FreeBytes(const std::string& path) override { return real_.FreeBytes(path); }
+  std::optional<std::uint32_t> VolumeSerial(const std::string& root) override { return real_.VolumeSerial(root); }
+  std::optional<std::uint64_t> ClusterBytes(const std::string& path) override { return real_.ClusterBytes(path); }
   std::atomic<int> passes{0};
 
  private:
