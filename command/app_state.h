@@ -5,7 +5,9 @@
 // object derives from it; the core works on it alone.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/content_kinds.h"
 #include "catalogue/subject_catalogue.h"
@@ -17,6 +19,7 @@ struct TavAppState {
   std::array<bool, kSubjectCount> m_bAdmin{};  // catalogue order
   std::string m_szDiscLabel;    // upper-cased label of the detected disc
   std::string m_szCdRoot;       // "E:\" of the drive holding it
+  std::optional<std::uint32_t> m_nDiscSerial;  // its volume serial number at identification
   std::string m_szYear;         // "2000" .. "2007"
   std::string m_szSubject;      // one code letter
   std::string m_szEdition;      // "", "E" or "W" (English editions)
@@ -28,12 +31,15 @@ struct TavAppState {
   std::array<bool, kKindCount> m_bKindOffered{};
   std::uint64_t m_nRequiredSize = 0;  // bytes the chosen kinds need
   std::string m_szDestDir;      // destination data folder of a copy or move
+  std::vector<std::string> m_destCreatedLevels;  // levels made for it, root first
   std::string m_szDataDir;      // registered data folder chosen for a move or delete
   std::array<bool, kKindCount> m_bKind{};  // kind order
 };
 
 // The disc, its drive and its subject; the display name with the edition.
 void ApplyIdentifiedDisc(const IdentifiedDisc& identified, TavAppState& app);
+// The disc as identified, read back from the state.
+IdentifiedDisc IdentifiedDiscOf(const TavAppState& app);
 void ApplyChosenKinds(const ChosenKinds& chosen, TavAppState& app);
 // m_szDestDir, and for a move the registered folder into m_szDataDir.
 void ApplyCopyDestination(const ChosenDestination& chosen, TavAppState& app);

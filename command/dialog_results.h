@@ -2,7 +2,9 @@
 // What the user chose in one dialog of a command. A dialog hands one of these
 // back; the command writes it into the application state (app_state.h).
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/content_kinds.h"
 #include "catalogue/subject_catalogue.h"
@@ -19,6 +21,9 @@ struct DiscIdentity {
 struct IdentifiedDisc {
   DiscIdentity disc;
   std::string cdRoot;  // "E:\"
+  // Read with the label: a disc swapped for another of the same label has
+  // another serial number. None for a folder holding a disc's content.
+  std::optional<std::uint32_t> serial;
 };
 
 // The content selection: the ticked kinds and the bytes they need.
@@ -32,6 +37,7 @@ struct ChosenKinds {
 struct ChosenDestination {
   std::string folder;
   std::string registeredFolder;  // move only
+  std::vector<std::string> createdLevels;  // the levels made for it, root first
 };
 
 // The list dialog: the data set of the chosen line. A line that names no

@@ -28,3 +28,20 @@ std::optional<std::uint64_t> TreeSize(IFileSystem& files, const std::string& fol
     if (!entry.isFolder) total += entry.size;
   return total;
 }
+
+DataFolderListing ReadDataFolder(IFileSystem& files, const std::string& folder) {
+  if (folder.size() < 3 || !files.IsFolder(folder.substr(0, 3))) return {};
+  if (!files.Exists(folder)) return {Reach::Absent, {}};
+  auto entries = files.ListTree(folder);
+  if (!entries) return {};
+  return {Reach::Readable, std::move(*entries)};
+}
+
+std::vector<FileEntry> KindListing(const std::vector<FileEntry>& listing, const std::string& kindName) {
+  const std::string prefix = AsciiUpper(kindName) + "\\";
+  std::vector<FileEntry> below;
+  for (const auto& entry : listing)
+    if (AsciiUpper(entry.relativePath.substr(0, prefix.size())) == prefix)
+      below.push_back({entry.relativePath.substr(prefix.size()), entry.size, entry.isFolder});
+  return below;
+}

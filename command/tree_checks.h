@@ -17,3 +17,17 @@ bool FilesArrived(IFileSystem& files, const std::vector<FileEntry>& sourceEntrie
 
 // Total size of the files below `folder`; nullopt when it cannot be listed.
 std::optional<std::uint64_t> TreeSize(IFileSystem& files, const std::string& folder);
+
+// Whether a data folder can be read before a move or a delete acts on it. A
+// drive that is not there (an unplugged disk) or a folder that cannot be
+// listed is not an empty data folder: acting on it would unregister data
+// that still exists.
+enum class Reach { Readable, Absent, Unreachable };
+struct DataFolderListing {
+  Reach reach = Reach::Unreachable;
+  std::vector<FileEntry> entries;  // below the folder, when Readable
+};
+DataFolderListing ReadDataFolder(IFileSystem& files, const std::string& folder);
+
+// The entries of `listing` below its kind folder `kindName`, relative to it.
+std::vector<FileEntry> KindListing(const std::vector<FileEntry>& listing, const std::string& kindName);

@@ -6,6 +6,7 @@
 
 #include "command/command_prompts.h"
 #include "command/free_space.h"
+#include "command/staged_transfer.h"
 #include "command/tree_checks.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
@@ -88,27 +89,47 @@ bool RunCopyWizard(CommandContext& ctx) {
   }
 }
 
+// Right before each copy: the disc identified is still the one in the
+// drive. Another disc (of the same label, or none) gets the question of the
+// Ver2.0 pass until it is back or the user gives up. A folder holding a
+// disc's content has no volume of its own to compare.
+bool DiscStillInDrive(CommandContext& ctx) {
+  const TavAppState& app = ctx.app;
+  if (!IsDriveRootedPath(app.m_szCdRoot) || app.m_szCdRoot.size() != 3) return true;
+  while (!IsIdentifiedDiscInDrive(ctx.disks, IdentifiedDiscOf(app)))
+    if (!AskYes(ctx, kNotThatDiscQuestion)) return false;
+  return true;
+}
+
 // The copy, its record and the optional Ver2.0 pass of one disc. Every way
 // out leads to the question about another disc.
 void CopyConfirmedDisc(CommandContext& ctx) {
   TavAppState& app = ctx.app;
   for (int pass = 0;; ++pass) {
-    if (!CopySelectedKinds(ctx)) {
-      Warn(ctx, kCopyInterruptedMessage);
-      return;
+    if (!DiscStillInDrive(ctx)) return;
+    switch (CopySelectedKinds(ctx).result) {
+      case Transfer::Done:
+        break;
+      case Transfer::RecordFailed:
+      case Transfer::TwinLagging:
+        Warn(ctx, kRegistryWriteFailedMessage);
+        return;
+      default:
+        Warn(ctx, kCopyInterruptedMessage);
+        return;
     }
-    if (WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) != RecordUpdate::Done) {
-      Warn(ctx, kRegistryWriteFailedMessage);
-      return;
-    }
+    // The data set is registered now; a later pass that fails leaves it so.
+    app.m_destCreatedLevels.clear();
     if (pass == 1) {
       Inform(ctx, kCopyCompletedMessage);
       return;
     }
     if (!AskYes(ctx, kVer2OfferQuestion)) return;
-    // The Ver2.0 disc of a title carries the same volume label as the first.
+    // The Ver2.0 disc of a title carries the same volume label as the first,
+    // but is a disc of its own: its serial number is taken now.
     while (!IsSameDiscInDrive(ctx.disks, app.m_szCdRoot, app.m_szDiscLabel))
       if (!AskYes(ctx, kNotThatDiscQuestion)) return;
+    app.m_nDiscSerial = ctx.disks.VolumeSerial(app.m_szCdRoot);
   }
 }
 
@@ -137,24 +158,38 @@ bool HasRightsOnDisc(const TavAppState& app) {
   return subject && app.m_bAdmin[SubjectIndex(*subject)];
 }
 
-bool CopySelectedKinds(CommandContext& ctx) {
+TransferOutcome CopySelectedKinds(CommandContext& ctx) {
   BusyScope busy(ctx);
   const TavAppState& app = ctx.app;
+  IFileSystem& files = ctx.files;
   // The disc's drive, or (unattended) a folder holding a copy of a disc, on a
   // drive or a file server; never a path the current folder would complete.
   if (!IsAbsoluteFolderPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
-    return false;
+    return {};
+  const std::string& dataDir = app.m_szDestDir;
   const std::string discFolder = DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject);
   const std::vector<std::string> sources = KindFolderList(discFolder, app.m_bKind);
-  const std::vector<std::string> targets = KindFolderList(app.m_szDestDir, app.m_bKind);
   // Nothing chosen would register a data folder that holds nothing.
-  if (sources.empty()) return false;
-  for (const auto* list : {&sources, &targets})
-    for (const auto& path : *list)
-      if (!FitsShellPath(path)) return false;
+  if (sources.empty()) return {};
+  for (const auto& list : {sources, KindFolderList(dataDir, app.m_bKind),
+                           KindFolderList(WorkingFoldersOf(dataDir).commit, app.m_bKind)})
+    for (const auto& path : list)
+      if (!FitsShellPath(path)) return {};
 
-  if (!ctx.files.RunShellOperation(ShellOp::Copy, sources, app.m_szDestDir).Succeeded()) return false;
-  return KindFoldersArrived(ctx.files, sources, targets);
+  RepairWorkingFolders(files, ctx.registry, dataDir, app.m_szSubjectKey, app.m_szYear);
+  // What the disc holds, read before the copy: the staged copy is checked
+  // against it, not against whatever the drive holds afterwards.
+  std::vector<std::vector<FileEntry>> onDisc;
+  for (const auto& source : sources) {
+    auto entries = files.ListTree(source);
+    if (!entries) return {};
+    onDisc.push_back(std::move(*entries));
+  }
+  TransferOutcome outcome = StageAndCommit(files, sources, onDisc, dataDir, [&] {
+    return WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, dataDir);
+  });
+  if (!outcome.Finished()) RemoveCreatedLevels(files, app.m_destCreatedLevels);
+  return outcome;
 }
 
 bool KindFoldersArrived(IFileSystem& files, const std::vector<std::string>& sources,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "command/command_context.h"
+#include "command/transfer_outcome.h"
 
 void RunCopyCommand(CommandContext& ctx);
 
@@ -16,12 +17,14 @@ void RunCopyCommand(CommandContext& ctx);
 bool HasRightsOnDisc(const TavAppState& app);
 
 // Copies the chosen kind folders of the disc (m_szCdRoot + "TestDoc_" +
-// m_szSubject, kinds of m_bKind in kind order) into m_szDestDir with one shell
-// call, with the busy flag set around it. True only when the shell reported
-// success, nothing was aborted, and every file of those kind folders is now in
-// the data folder with its size. Paths the shell cannot take are refused
-// without calling it. What was copied before a failure stays.
-bool CopySelectedKinds(CommandContext& ctx);
+// m_szSubject, kinds of m_bKind in kind order) into m_szDestDir and records
+// it there, with the busy flag set around it: one shell call into a staging
+// folder beside the data folder, every file of those kind folders (as listed
+// before the call) checked there with its size, then merged in by renames
+// and the record written. Anything short of that leaves the data folder and
+// the record as they were, and removes the levels m_destCreatedLevels names.
+// Paths the shell cannot take are refused without calling it.
+TransferOutcome CopySelectedKinds(CommandContext& ctx);
 
 // The copy's arrival check: every file of each source kind folder is in the
 // target kind folder of the same index with its size.

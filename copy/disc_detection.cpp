@@ -52,7 +52,7 @@ DetectionOutcome RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMe
     const LabelClassification c = ClassifyVolumeLabel(*label);
     switch (c.kind) {
       case LabelClass::Product:
-        return {DetectionResult::Found, {c.disc, root}};
+        return {DetectionResult::Found, {c.disc, root, disks.VolumeSerial(root)}};
       case LabelClass::Foreign:
         foreignSeen = true;
         break;
@@ -70,4 +70,14 @@ bool IsSameDiscInDrive(IDisks& disks, std::string_view cdRoot, std::string_view 
   if (disks.DriveTypeOf(root) != DriveType::CdRom) return false;
   const auto label = disks.VolumeLabel(root);
   return label && EqualsIgnoreAsciiCase(*label, discLabel);
+}
+
+bool IsIdentifiedDiscInDrive(IDisks& disks, const IdentifiedDisc& identified) {
+  if (identified.disc.label.empty()) return false;
+  if (disks.DriveTypeOf(identified.cdRoot) != DriveType::CdRom) return false;
+  const auto label = disks.VolumeLabel(identified.cdRoot);
+  if (!label) return false;
+  const LabelClassification now = ClassifyVolumeLabel(*label);
+  if (now.kind != LabelClass::Product || !EqualsIgnoreAsciiCase(now.disc.label, identified.disc.label)) return false;
+  return !identified.serial || disks.VolumeSerial(identified.cdRoot) == identified.serial;
 }

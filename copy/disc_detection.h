@@ -43,5 +43,11 @@ DetectionOutcome RunDetectionPass(IDisks& disks, std::function<bool()> pumpOneMe
 // matches nothing.
 bool IsSameDiscInDrive(IDisks& disks, std::string_view cdRoot, std::string_view discLabel);
 
+// True when the disc in `identified.cdRoot` is still the one identified: a
+// product disc whose label names the same disc (the alias label too) and,
+// when the serial number was read, the same volume. Another disc of the
+// same title carries the same label but not the same serial number.
+bool IsIdentifiedDiscInDrive(IDisks& disks, const IdentifiedDisc& identified);
+
 // Shown when a whole pass saw a foreign disc and no product disc.
 extern const char* const kCheckDiscMessage;

@@ -4,16 +4,20 @@
 #include <vector>
 
 #include "command/command_prompts.h"
+#include "command/staged_transfer.h"
+#include "platform/text.h"
 #include "command/tree_checks.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 
+const char* const kDeleteInterruptedMessage = "削除を中断しました。";
+const char* const kDeleteCompletedMessage = "削除を完了しました。";
+const char* const kSetAsideLeftFormat = "データの登録は削除しましたが、%s を削除できませんでした。";
+
 namespace {
 
 constexpr const char* kStartQuestion = "削除を開始しますか？";
-constexpr const char* kInterruptedMessage = "削除を中断しました。";
-constexpr const char* kCompletedMessage = "削除を完了しました。";
 constexpr const char* kAnotherQuestion = "別のデータを削除しますか？";
 
 // The list until the user confirms; false when the user left the list.
@@ -32,35 +36,74 @@ void RunDeleteCommand(CommandContext& ctx) {
   if (ctx.busy) return;
   for (;;) {
     if (!ChooseAndConfirm(ctx)) return;
-    if (!DeleteKindFolders(ctx)) {
-      Warn(ctx, kInterruptedMessage);
-    } else {
-      const RecordUpdate update = DeleteDataDirRecord(ctx.registry, ctx.app.m_szSubjectKey, ctx.app.m_szYear);
-      if (update != RecordUpdate::Done) Warn(ctx, kRegistryDeleteFailedMessage);
-      // The subject's own record is gone; only its "General" twin stays.
-      if (update != RecordUpdate::SubjectKeyFailed) Inform(ctx, kCompletedMessage);
+    const TransferOutcome outcome = DeleteDataSet(ctx);
+    switch (outcome.result) {
+      case Transfer::Done:
+      case Transfer::TwinLagging:
+        // The subject's own record is gone; only its "General" twin stays.
+        if (outcome.result == Transfer::TwinLagging) Warn(ctx, kRegistryDeleteFailedMessage);
+        if (!outcome.leftover.empty()) Warn(ctx, SetAsideLeftMessage(outcome.leftover));
+        Inform(ctx, kDeleteCompletedMessage);
+        break;
+      case Transfer::RecordFailed:
+        Warn(ctx, kRegistryDeleteFailedMessage);
+        break;
+      default:
+        Warn(ctx, kDeleteInterruptedMessage);
+        break;
     }
     if (!AskYes(ctx, kAnotherQuestion)) return;
   }
 }
 
-bool DeleteKindFolders(CommandContext& ctx) {
+std::string SetAsideLeftMessage(const std::string& folder) { return FormatText(kSetAsideLeftFormat, {folder}); }
+
+TransferOutcome DeleteDataSet(CommandContext& ctx) {
   BusyScope busy(ctx);
   IFileSystem& files = ctx.files;
+  const TavAppState& app = ctx.app;
   // The kind names are joined to the folder as recorded: a spelling that is
   // not plain could name a drive's own top-level folders, and past the
   // shell's length limit a kind folder would look absent and its record
   // would go with the data still on disk.
-  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir);
-  if (!dataDir) return false;
+  const auto dataDir = ActionableDataFolder(files, app.m_szDataDir);
+  if (!dataDir) return {};
+  RepairWorkingFolders(files, ctx.registry, *dataDir, app.m_szSubjectKey, app.m_szYear);
+  if (ReadDataFolder(files, *dataDir).reach == Reach::Unreachable) return {Transfer::Unreachable, {}};
 
+  const auto removeRecord = [&] { return DeleteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear); };
   const std::vector<std::string> kindFolders = PresentKindFolderList(files, *dataDir);
-  if (kindFolders.empty()) return true;  // nothing to delete; the record goes
+  const WorkingFolders work = WorkingFoldersOf(*dataDir);
+  if (!KindFolderPathsFit(work.removal)) return {};
 
-  if (!files.RunShellOperation(ShellOp::Delete, kindFolders, "").Succeeded()) return false;
-  for (const auto& folder : kindFolders)
-    if (files.Exists(folder)) return false;
-
-  files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
-  return true;
+  // Set aside first, by renames on the folder's own drive: a locked file
+  // stops a rename whole, and everything goes back before the record is
+  // touched.
+  RenameJournal journal(files);
+  std::vector<std::string> setAside;
+  bool allAside = kindFolders.empty() || journal.CreateFolder(work.removal);
+  for (std::size_t i = 0; allAside && i < kindFolders.size(); ++i) {
+    setAside.push_back(ChildPath(work.removal, kindFolders[i].substr(kindFolders[i].find_last_of('\\') + 1)));
+    allAside = journal.Rename(kindFolders[i], setAside.back());
+  }
+  if (!allAside) {
+    journal.Undo();
+    return {};
+  }
+  const RecordUpdate update = removeRecord();
+  if (update == RecordUpdate::SubjectKeyFailed) {
+    journal.Undo();
+    return {Transfer::RecordFailed, {}};
+  }
+  TransferOutcome outcome{update == RecordUpdate::Done ? Transfer::Done : Transfer::TwinLagging, {}};
+  if (!setAside.empty()) {
+    // No longer registered: what the shell cannot delete now stays set
+    // aside, and the user is told where.
+    files.RunShellOperation(ShellOp::Delete, setAside, "");
+    bool gone = true;
+    for (const auto& folder : setAside) gone = !files.Exists(folder) && gone;
+    if (!gone || !files.RemoveEmptyFolder(work.removal)) outcome.leftover = work.removal;
+    files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
+  }
+  return outcome;
 }

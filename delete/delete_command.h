@@ -2,14 +2,27 @@
 // The delete command behind "コピー済みデータの削除": a registered data set is
 // chosen, its kind folders are deleted with one shell call, the data folder is
 // removed when left empty, and the record is removed.
+#include <string>
+
 #include "command/command_context.h"
+#include "command/transfer_outcome.h"
 
 void RunDeleteCommand(CommandContext& ctx);
 
-// Deletes the kind folders present in m_szDataDir with one shell call, with
-// the busy flag set around the whole step. True when there was nothing to
-// delete, or when the shell reported success, nothing was aborted, and every
-// listed kind folder is gone; only then is the data folder removed (when
-// empty). Files or folders of other names stay. A malformed folder or a path
-// the shell cannot take fails without calling it.
-bool DeleteKindFolders(CommandContext& ctx);
+// Deletes the data set in m_szDataDir and its record, with the busy flag
+// set around the whole step: the kind folders present are first set aside
+// by renames beside the data folder (all of them, or none and Failed), then
+// the record is removed (when it cannot be, they go back: RecordFailed),
+// then what was set aside is deleted with one shell call; what of it
+// remains is named in `leftover`. The data folder is removed when left
+// empty. Files or folders of other names stay. A malformed folder or a path
+// the shell cannot take fails without calling it; a folder that cannot be
+// read is Unreachable.
+TransferOutcome DeleteDataSet(CommandContext& ctx);
+
+// The warning after a delete whose set-aside folders could not all go.
+std::string SetAsideLeftMessage(const std::string& folder);
+
+extern const char* const kDeleteInterruptedMessage;  // "削除を中断しました。"
+extern const char* const kDeleteCompletedMessage;    // "削除を完了しました。"
+extern const char* const kSetAsideLeftFormat;        // "データの登録は削除しましたが、%s を削除できませんでした。"

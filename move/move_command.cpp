@@ -6,6 +6,7 @@
 
 #include "command/command_prompts.h"
 #include "command/free_space.h"
+#include "command/staged_transfer.h"
 #include "command/tree_checks.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
@@ -16,11 +17,15 @@ const char* const kMoveDestUnreadableMessage = "移動先フォルダにアク�
 const char* const kMoveDestTooSmallMessage = "移動先フォルダの空き容量が足りません。";
 const char* const kMoveInterruptedMessage = "移動を中断しました。";
 const char* const kMoveCompletedMessage = "移動を完了しました。";
+const char* const kOldFolderLeftFormat = "データは移動しましたが、移動元のフォルダ %s を削除できませんでした。";
 
 namespace {
 
 constexpr const char* kStartQuestion = "移動を開始しますか？";
 constexpr const char* kAnotherQuestion = "別のデータを移動しますか？";
+
+// "Word" of "D:\\KR_LAB\\Tav2007\\TestDoc_B\\Word".
+std::string KindNameOfPath(const std::string& kindFolder) { return kindFolder.substr(kindFolder.find_last_of('\\') + 1); }
 
 bool OnSameDrive(std::string_view a, std::string_view b) {
   return !a.empty() && !b.empty() && AsciiUpper(a.substr(0, 1)) == AsciiUpper(b.substr(0, 1));
@@ -77,17 +82,28 @@ void RunMoveCommand(CommandContext& ctx) {
   if (ctx.busy) return;
   for (;;) {
     if (!RunMoveSteps(ctx)) return;
-    if (!MoveKindFolders(ctx)) {
-      Warn(ctx, kMoveInterruptedMessage);
-    } else {
-      const TavAppState& app = ctx.app;
-      const RecordUpdate update = WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir);
-      if (update != RecordUpdate::Done) Warn(ctx, kRegistryWriteFailedMessage);
-      // The subject's own record moved along; only its "General" twin lags.
-      if (update != RecordUpdate::SubjectKeyFailed) Inform(ctx, kMoveCompletedMessage);
+    const TransferOutcome outcome = MoveDataSet(ctx);
+    switch (outcome.result) {
+      case Transfer::Done:
+      case Transfer::TwinLagging:
+        // The subject's own record moved along; only its "General" twin lags.
+        if (outcome.result == Transfer::TwinLagging) Warn(ctx, kRegistryWriteFailedMessage);
+        if (!outcome.leftover.empty()) Warn(ctx, OldFolderLeftMessage(outcome.leftover));
+        Inform(ctx, kMoveCompletedMessage);
+        break;
+      case Transfer::RecordFailed:
+        Warn(ctx, kRegistryWriteFailedMessage);
+        break;
+      default:
+        Warn(ctx, kMoveInterruptedMessage);
+        break;
     }
     if (!AskYes(ctx, kAnotherQuestion)) return;
   }
+}
+
+std::string OldFolderLeftMessage(const std::string& oldFolder) {
+  return FormatText(kOldFolderLeftFormat, {oldFolder});
 }
 
 Room RoomForMove(CommandContext& ctx) {
@@ -102,37 +118,64 @@ Room RoomForMove(CommandContext& ctx) {
   return RoomFor(ctx, app.m_szDestDir, required);
 }
 
-bool MoveKindFolders(CommandContext& ctx) {
+TransferOutcome MoveDataSet(CommandContext& ctx) {
   BusyScope busy(ctx);
   IFileSystem& files = ctx.files;
+  const TavAppState& app = ctx.app;
   // A folder that is not plain could name a drive's own top-level folders
   // once the kind names are joined to it; a path too long for the shell (or
   // for the presence probe) would be skipped or truncated rather than refused.
-  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir);
-  const auto destDir = ActionableDataFolder(files, ctx.app.m_szDestDir);
-  if (!dataDir || !destDir) return false;
+  const auto dataDir = ActionableDataFolder(files, app.m_szDataDir);
+  const auto destDir = ActionableDataFolder(files, app.m_szDestDir);
+  if (!dataDir || !destDir) return {};
+  for (const auto* folder : {&*dataDir, &*destDir})
+    RepairWorkingFolders(files, ctx.registry, *folder, app.m_szSubjectKey, app.m_szYear);
+  const DataFolderListing old = ReadDataFolder(files, *dataDir);
+  if (old.reach == Reach::Unreachable) return {Transfer::Unreachable, {}};
 
+  const RecordWrite writeRecord = [&] {
+    return WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, *destDir);
+  };
   const KindFlags present = PresentKinds(files, *dataDir);
   const std::vector<std::string> sources = KindFolderList(*dataDir, present);
-  if (sources.empty()) return true;  // nothing to move; the record follows the new folder
-  const std::vector<std::string> targets = KindFolderList(*destDir, present);
-
-  // Listed now, for the check after the move: the sources are gone by then.
-  std::vector<std::vector<FileEntry>> before;
-  for (const auto& source : sources) {
-    auto entries = files.ListTree(source);
-    if (!entries) return false;
-    before.push_back(std::move(*entries));
+  if (sources.empty()) {  // nothing to move; the record follows the new folder
+    const RecordUpdate update = writeRecord();
+    if (update == RecordUpdate::SubjectKeyFailed) return {Transfer::RecordFailed, {}};
+    return {update == RecordUpdate::Done ? Transfer::Done : Transfer::TwinLagging, {}};
   }
+  const WorkingFolders work = WorkingFoldersOf(*destDir);
+  for (const auto& base : {*destDir, work.commit, work.gather})
+    if (!KindFolderPathsFit(base)) return {};
 
-  if (!files.RunShellOperation(ShellOp::Move, sources, *destDir).Succeeded()) return false;
-
-  // The shell has returned 0 having moved nothing (a folder onto an existing
-  // one of the same name) or having copied a tree short across drives.
-  for (std::size_t i = 0; i < sources.size(); ++i)
-    if (files.Exists(sources[i]) || !FilesArrived(files, before[i], targets[i]))
-      return false;
-
+  TransferOutcome outcome;
+  const bool sameDrive = OnSameDrive(*dataDir, *destDir);
+  if (sameDrive) {
+    // Renames only: the kind folders are gathered beside the new folder, so
+    // a stop at any point leaves them in one of two known places.
+    RenameJournal journal(files);
+    bool gathered = journal.CreateFolder(work.gather);
+    for (std::size_t i = 0; gathered && i < sources.size(); ++i)
+      gathered = journal.Rename(sources[i], ChildPath(work.gather, KindNameOfPath(sources[i])));
+    if (gathered)
+      outcome = CommitAndRecord(files, journal, work.gather, *destDir, writeRecord);
+    else
+      journal.Undo();
+  } else {
+    std::vector<std::vector<FileEntry>> listings;
+    for (const auto& source : sources) listings.push_back(KindListing(old.entries, KindNameOfPath(source)));
+    outcome = StageAndCommit(files, sources, listings, *destDir, writeRecord);
+  }
+  if (!outcome.Finished()) {
+    RemoveCreatedLevels(files, app.m_destCreatedLevels);
+    return outcome;
+  }
+  if (!sameDrive) {
+    // The data set is whole at its new place and registered there; what
+    // cannot be deleted of the old one now is only a stale copy.
+    files.RunShellOperation(ShellOp::Delete, sources, "");
+    for (const auto& source : sources)
+      if (files.Exists(source)) outcome.leftover = *dataDir;
+  }
   files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
-  return true;
+  return outcome;
 }

@@ -5,6 +5,8 @@
 // when left empty, and the record is rewritten to the new folder.
 #include "command/command_context.h"
 #include "command/free_space.h"
+#include "command/transfer_outcome.h"
+#include <string>
 
 void RunMoveCommand(CommandContext& ctx);
 
@@ -12,16 +14,22 @@ void RunMoveCommand(CommandContext& ctx);
 // enough on the same drive, where a move only renames.
 Room RoomForMove(CommandContext& ctx);
 
-// Moves the kind folders present in m_szDataDir into m_szDestDir with one
-// shell call, with the busy flag set around the whole step. True when there
-// was nothing to move, or when the shell reported success, nothing was
-// aborted, and every listed kind folder has left the old folder and arrived
-// whole in the new one; only then is the old data folder removed (when
-// empty). A malformed folder or a path the shell cannot take fails without
-// calling it.
-bool MoveKindFolders(CommandContext& ctx);
+// Moves the kind folders present in m_szDataDir into m_szDestDir and
+// rewrites the record, with the busy flag set around the whole step; all or
+// nothing until the record names the new folder. On one drive the kind
+// folders are renamed (gathered beside the new folder, then merged into
+// it); across drives they are copied with one shell call into a staging
+// folder there, checked file by file, merged in, and deleted from the old
+// folder once the record names the new one. The old folder is removed when
+// left empty. A malformed folder or a path the shell cannot take fails
+// without calling it; a folder that cannot be read is Unreachable.
+TransferOutcome MoveDataSet(CommandContext& ctx);
+
+// The warning after a move whose old kind folders could not all be deleted.
+std::string OldFolderLeftMessage(const std::string& oldFolder);
 
 extern const char* const kMoveDestUnreadableMessage;  // "移動先フォルダにアクセスできません。"
 extern const char* const kMoveDestTooSmallMessage;    // "移動先フォルダの空き容量が足りません。"
 extern const char* const kMoveInterruptedMessage;     // "移動を中断しました。"
 extern const char* const kMoveCompletedMessage;       // "移動を完了しました。"
+extern const char* const kOldFolderLeftFormat;        // "データは移動しましたが、移動元のフォルダ %s を削除できませんでした。"

@@ -26,7 +26,7 @@ std::string WithPath(const char* format, std::string_view path) {
 
 // The walk shared by the check and the creation. With `files` null it checks
 // the form only; otherwise it creates the levels as it goes.
-int WalkFolderPath(std::string_view path, IFileSystem* files) {
+int WalkFolderPath(std::string_view path, IFileSystem* files, std::vector<std::string>* created) {
   using namespace folder_result;
   if (!IsDriveRootedPath(path) || !FitsShellPath(path)) return kMalformed;
   if (path.size() == 3) return !files || files->Exists(std::string(path)) ? kOk : kNotCreated;
@@ -43,8 +43,9 @@ int WalkFolderPath(std::string_view path, IFileSystem* files) {
       if (last && files->Exists(upToHere)) return kAppeared;
       // The result of the creation says little (it fails for a level that is
       // already there); whether the level exists afterwards is what counts.
-      files->CreateFolder(upToHere);
+      const bool made = files->CreateFolder(upToHere);
       if (!files->Exists(upToHere)) return kNotCreated;
+      if (made && created) created->push_back(upToHere);
     }
     if (last) return kOk;
     start = end + 1;
@@ -62,21 +63,22 @@ bool IsValidFolderName(std::string_view name) {
   return name.find_first_of(kForbidden) == std::string_view::npos;
 }
 
-int CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr); }
+int CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr, nullptr); }
 
 std::string_view WithoutTrailingBackslash(std::string_view folder) {
   if (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
   return folder;
 }
 
-int CreateFolderPath(IFileSystem& files, std::string_view path) {
+int CreateFolderPath(IFileSystem& files, std::string_view path, std::vector<std::string>* created) {
   // The whole form is checked before the disk is touched, so that a path that
   // turns out malformed halfway ("D:\a\\b") leaves no folders behind.
   if (const int form = CheckFolderPath(path); form != folder_result::kOk) return form;
-  return WalkFolderPath(path, &files);
+  return WalkFolderPath(path, &files, created);
 }
 
-int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path) {
+int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path,
+                       std::vector<std::string>* created) {
   using namespace folder_result;
   constexpr unsigned kBox = mb::kTaskModal;
   const auto report = [&](int result) {
@@ -91,8 +93,8 @@ int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view p
   if (prompts.Show(PromptOwner::None, WithPath(kFolderMissingQuestionFormat, path), kCaption,
                    mb::kQuestion | kBox) != mb::kIdYes)
     return kDeclined;
-  const int created = CreateFolderPath(files, path);
-  return created == kOk ? kOk : report(created);
+  const int result = CreateFolderPath(files, path, created);
+  return result == kOk ? kOk : report(result);
 }
 
 bool IsDataFolderPath(std::string_view path) { return IsDriveRootedPath(path) && path.size() > 3; }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_port.h"
 #include "platform/windows_path.h"
@@ -37,13 +38,15 @@ std::string_view WithoutTrailingBackslash(std::string_view folder);
 // 0, 1, 2 or 3. A malformed path creates nothing. Otherwise each level that
 // is missing is created in order from the root down; a level counts as
 // present when anything of that name exists (a file too). Levels created
-// before a failure stay.
-int CreateFolderPath(IFileSystem& files, std::string_view path);
+// before a failure stay. `created`, when given, gets each level made here,
+// from the root down, so that a command that fails later can take them away.
+int CreateFolderPath(IFileSystem& files, std::string_view path, std::vector<std::string>* created = nullptr);
 
 // 0 when the folder exists or was just created; -1 when the user declined;
 // 1, 2 or 3 after telling the user why. Its boxes have no owner and are
 // task-modal.
-int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path);
+int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path,
+                       std::vector<std::string>* created = nullptr);
 
 // A data folder lies below a drive root: "X:\" followed by at least one
 // character. A bare root is no data folder; its kind folders would be the

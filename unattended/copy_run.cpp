@@ -40,7 +40,7 @@ std::optional<IdentifiedDisc> DiscInDrive(char drive, UnattendedContext& ctx) {
     ctx.log.Line(kCheckDiscMessage);
     return std::nullopt;
   }
-  return IdentifiedDisc{c.disc, root};
+  return IdentifiedDisc{c.disc, root, disks.VolumeSerial(root)};
 }
 
 // A folder holding a disc's content, named by the disc's label. The folder
@@ -59,7 +59,7 @@ std::optional<IdentifiedDisc> DiscInFolder(const std::string& folder, const std:
     ctx.log.Line(subjectFolder + " が見つかりません。");
     return std::nullopt;
   }
-  return IdentifiedDisc{c.disc, root};
+  return IdentifiedDisc{c.disc, root, std::nullopt};
 }
 
 // The kinds to copy: those of /kinds, each of which the disc must offer, or
@@ -119,12 +119,17 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
   ctx.log.Line("コピーするデータ: " + KindList(kinds->kinds) + "\t" + RequiredSpaceLine(kinds->requiredBytes));
 
   const auto folder = ComposeDestination(request.driveLetter, ctx);
-  if (!folder || !MakeDestinationExist(*folder, ctx)) return ExitCode::DestinationUnusable;
-  ApplyCopyDestination({*folder, {}}, app);
+  std::vector<std::string> created;
+  if (!folder || !MakeDestinationExist(*folder, ctx, &created)) return ExitCode::DestinationUnusable;
+  ApplyCopyDestination({*folder, {}, created}, app);
   if (!RoomOrLog(RoomFor(command, app.m_szDestDir, app.m_nRequiredSize), ctx, kCopyDestUnreadableMessage,
                  kCopyDestTooSmallMessage))
     return ExitCode::DestinationUnusable;
 
   ctx.log.Line("コピーを開始します: " + app.m_szDestDir);
-  return RecordTransfer(CopySelectedKinds(command), ctx, kCopyInterruptedMessage, kCopyCompletedMessage);
+  // The disc could have been swapped while the tool measured it.
+  if (request.sourceKind == SourceKind::CdRomDrive &&
+      !IsIdentifiedDiscInDrive(command.disks, IdentifiedDiscOf(app)))
+    return ReportTransfer({Transfer::DiscChanged, {}}, ctx, kCopyInterruptedMessage, kCopyCompletedMessage);
+  return ReportTransfer(CopySelectedKinds(command), ctx, kCopyInterruptedMessage, kCopyCompletedMessage);
 }

@@ -6,18 +6,25 @@
 
 ExitCode RunDelete(const UnattendedRequest& request, UnattendedContext& ctx) {
   if (const ExitCode selected = SelectRegisteredDataSet(request, ctx); selected != ExitCode::Done) return selected;
-  TavAppState& app = ctx.command.app;
-  if (!DeleteKindFolders(ctx.command)) {
-    ctx.log.Line("削除を中断しました。");
-    return ExitCode::OperationFailed;
+  const TransferOutcome outcome = DeleteDataSet(ctx.command);
+  switch (outcome.result) {
+    case Transfer::Done:
+      ctx.log.Line("データを削除しました。");
+      if (!outcome.leftover.empty()) ctx.log.Line(SetAsideLeftMessage(outcome.leftover));
+      ctx.log.Line(kDeleteCompletedMessage);
+      return ExitCode::Done;
+    case Transfer::TwinLagging:
+    case Transfer::RecordFailed:
+      // The subject's own record may be gone while its "General" twin stays:
+      // either way the registry does not say what the disk holds.
+      ctx.log.Line(kRegistryDeleteFailedMessage);
+      return ExitCode::RecordFailed;
+    case Transfer::Unreachable:
+      ctx.log.Line(ctx.command.app.m_szDataDir + " にアクセスできません。");
+      ctx.log.Line(kDeleteInterruptedMessage);
+      return ExitCode::NotFound;
+    default:
+      ctx.log.Line(kDeleteInterruptedMessage);
+      return ExitCode::OperationFailed;
   }
-  ctx.log.Line("データを削除しました。");
-  if (DeleteDataDirRecord(ctx.command.registry, app.m_szSubjectKey, app.m_szYear) != RecordUpdate::Done) {
-    // The subject's own record may be gone while its "General" twin stays:
-    // either way the registry does not say what the disk holds.
-    ctx.log.Line(kRegistryDeleteFailedMessage);
-    return ExitCode::RecordFailed;
-  }
-  ctx.log.Line("削除を完了しました。");
-  return ExitCode::Done;
 }

@@ -16,11 +16,12 @@ ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
     ctx.log.Line(kSameFolderMessage);
     return ExitCode::DestinationUnusable;
   }
-  if (!MakeDestinationExist(*folder, ctx)) return ExitCode::DestinationUnusable;
-  ApplyMoveDestination({*folder, app.m_szDataDir}, app);
+  std::vector<std::string> created;
+  if (!MakeDestinationExist(*folder, ctx, &created)) return ExitCode::DestinationUnusable;
+  ApplyMoveDestination({*folder, app.m_szDataDir, created}, app);
   if (!RoomOrLog(RoomForMove(command), ctx, kMoveDestUnreadableMessage, kMoveDestTooSmallMessage))
     return ExitCode::DestinationUnusable;
 
   ctx.log.Line("移動を開始します: " + app.m_szDestDir);
-  return RecordTransfer(MoveKindFolders(command), ctx, kMoveInterruptedMessage, kMoveCompletedMessage);
+  return ReportTransfer(MoveDataSet(command), ctx, kMoveInterruptedMessage, kMoveCompletedMessage);
 }

@@ -2,6 +2,8 @@
 
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
+#include "copy/disc_detection.h"
+#include "move/move_command.h"
 #include "platform/windows_path.h"
 #include "ui/folder_path_rules.h"
 
@@ -14,10 +16,10 @@ std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx
   return DataFolder(drive, app.m_szYear, app.m_szSubject);
 }
 
-bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx) {
+bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx, std::vector<std::string>* created) {
   IFileSystem& files = ctx.command.files;
   if (files.IsFolder(folder)) return true;
-  if (CreateFolderPath(files, folder) == folder_result::kOk) {
+  if (CreateFolderPath(files, folder, created) == folder_result::kOk) {
     ctx.log.Line(folder + " を作成しました。");
     return true;
   }
@@ -31,20 +33,29 @@ bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, co
   return room == Room::Enough;
 }
 
-ExitCode RecordTransfer(bool done, UnattendedContext& ctx, const char* interruptedMessage,
+ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, const char* interruptedMessage,
                         const char* completedMessage) {
-  if (!done) {
-    ctx.log.Line(interruptedMessage);
-    return ExitCode::OperationFailed;
+  switch (outcome.result) {
+    case Transfer::Done:
+      if (!outcome.leftover.empty()) ctx.log.Line(OldFolderLeftMessage(outcome.leftover));
+      ctx.log.Line(completedMessage);
+      return ExitCode::Done;
+    case Transfer::TwinLagging:
+    case Transfer::RecordFailed:
+      // The subject's record or its "General" twin does not say what the
+      // disk holds.
+      ctx.log.Line(kRegistryWriteFailedMessage);
+      return ExitCode::RecordFailed;
+    case Transfer::Unreachable:
+      ctx.log.Line(ctx.command.app.m_szDataDir + " にアクセスできません。");
+      ctx.log.Line(interruptedMessage);
+      return ExitCode::NotFound;
+    case Transfer::DiscChanged:
+      ctx.log.Line(kCheckDiscMessage);
+      return ExitCode::NotFound;
+    case Transfer::Failed:
+      break;
   }
-  const TavAppState& app = ctx.command.app;
-  if (WriteDataDirRecord(ctx.command.registry, app.m_szSubjectKey, app.m_szYear, app.m_szDestDir) !=
-      RecordUpdate::Done) {
-    // After a move the data lies in the new folder while the subject's
-    // record or its "General" twin still names the old one.
-    ctx.log.Line(kRegistryWriteFailedMessage);
-    return ExitCode::RecordFailed;
-  }
-  ctx.log.Line(completedMessage);
-  return ExitCode::Done;
+  ctx.log.Line(interruptedMessage);
+  return ExitCode::OperationFailed;
 }

@@ -5,8 +5,10 @@
 // outcome, and the record after the shell's work.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "command/free_space.h"
+#include "command/transfer_outcome.h"
 #include "unattended/unattended_run.h"
 
 // The data folder of the current data set (year, subject code) on `drive`,
@@ -16,13 +18,16 @@ std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx
 
 // Creates every missing level of `folder`; false, with the reason logged,
 // when that fails.
-bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx);
+// `created` gets the levels made.
+bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx, std::vector<std::string>* created);
 
 // Logs the warning of a room check that did not find enough; true for Enough.
 bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, const char* tooSmallMessage);
 
-// After the copy or move into m_szDestDir: OperationFailed when it was not
-// done; otherwise the record of the data set rewritten to that folder
-// (RecordFailed when it cannot be), then Done. Each outcome is logged.
-ExitCode RecordTransfer(bool done, UnattendedContext& ctx, const char* interruptedMessage,
+// The outcome of a copy or move logged and mapped to the exit code: Done
+// (with a line naming an old folder that could not be removed), RecordFailed
+// for a record that could not be written (or whose "General" twin could
+// not), OperationFailed, NotFound for a folder that cannot be reached or a
+// disc that changed.
+ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, const char* interruptedMessage,
                         const char* completedMessage);

@@ -162,6 +162,16 @@ struct CommandWorld {
       return DialogResult{};
     });
   }
+  // Every working folder a command left on the fixed drives.
+  std::vector<std::string> WorkingFoldersLeft() {
+    std::vector<std::string> left;
+    for (const char* root : {"D:\\", "G:\\"})
+      for (const auto& entry : files.ListTree(root).value_or(std::vector<FileEntry>{}))
+        if (entry.isFolder && entry.relativePath.find(".tav") != std::string::npos &&
+            entry.relativePath.find('\\', entry.relativePath.find(".tav")) == std::string::npos)
+          left.push_back(root + entry.relativePath);
+    return left;
+  }
   std::optional<std::string> Record(const char* subjectKey, const char* valueName) const {
     return registry.Get(RegRoot::LocalMachine, RecordKey(subjectKey), valueName);
   }

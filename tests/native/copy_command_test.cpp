@@ -142,8 +142,9 @@ TEST_F(CopyCommand, CopyOfWordAndPdfLandsInTheDataFolderAndIsRecorded) {
   ASSERT_EQ(files.shellCalls.size(), 1u);
   EXPECT_EQ(files.shellCalls[0].op, ShellOp::Copy);
   EXPECT_EQ(files.shellCalls[0].from, (std::vector<std::string>{"E:\\TestDoc_B\\Word", "E:\\TestDoc_B\\PDF"}));
-  EXPECT_EQ(files.shellCalls[0].to, kDestD);
+  EXPECT_EQ(files.shellCalls[0].to, std::string(kDestD) + ".tavstage") << "staged beside the data folder";
   EXPECT_EQ(files.FileSize(std::string(kDestD) + "\\Word\\sub\\q02.doc"), 2000u);
+  EXPECT_EQ(WorkingFoldersLeft(), std::vector<std::string>{});
   EXPECT_EQ(files.FileSize(std::string(kDestD) + "\\PDF\\q01.pdf"), 3000u);
   EXPECT_FALSE(files.Exists(std::string(kDestD) + "\\TXT")) << "only the chosen kinds";
   EXPECT_EQ(Record("Biology", "DataDir07"), kDestD);
@@ -152,7 +153,8 @@ TEST_F(CopyCommand, CopyOfWordAndPdfLandsInTheDataFolderAndIsRecorded) {
 // Everything that can follow "はい" to the start question. Each row starts
 // from the Biology disc with Word and PDF chosen and drive D:.
 TEST(CopyOutcome, AfterTheConfirmation) {
-  const std::string word2 = std::string(kDestD) + "\\Word\\sub\\q02.doc";
+  // Below wherever the shell was told to copy to.
+  static constexpr const char* kWord2 = "\\Word\\sub\\q02.doc";
   const struct {
     const char* name;
     std::function<void(CommandWorld&)> arrange;
@@ -179,10 +181,10 @@ TEST(CopyOutcome, AfterTheConfirmation) {
        1,
        std::nullopt},
       {"the shell returns 0 having left a file short",
-       [&word2](CommandWorld& w) {
-         w.files.shellHook = [&w, word2](ShellOp op, auto& from, auto& to) {
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, from, to);
-           w.files.AddFile(word2, 1999);
+           w.files.AddFile(to + kWord2, 1999);
            return ShellOutcome{};
          };
        },
@@ -191,10 +193,10 @@ TEST(CopyOutcome, AfterTheConfirmation) {
        1,
        std::nullopt},
       {"the shell returns 0 having left a file out",
-       [&word2](CommandWorld& w) {
-         w.files.shellHook = [&w, word2](ShellOp op, auto& from, auto& to) {
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, from, to);
-           w.files.Remove(word2);
+           w.files.Remove(to + kWord2);
            return ShellOutcome{};
          };
        },
@@ -202,7 +204,7 @@ TEST(CopyOutcome, AfterTheConfirmation) {
        {Warning(kInterrupted), Question(kAnotherDisc)},
        1,
        std::nullopt},
-      {"the shell returns 0 for a chosen kind the disc does not have",
+      {"a chosen kind the disc does not have (refused before the shell)",
        [](CommandWorld& w) {
          w.files.Remove("E:\\TestDoc_B\\PDF");
          w.files.shellHook = [&w](ShellOp op, auto&, auto& to) {
@@ -212,7 +214,7 @@ TEST(CopyOutcome, AfterTheConfirmation) {
        },
        {kNo},
        {Warning(kInterrupted), Question(kAnotherDisc)},
-       1,
+       0,
        std::nullopt},
       {"the subject key cannot be written",
        [](CommandWorld& w) { w.registry.Deny(RegRoot::LocalMachine, RecordKey("Biology")); },
@@ -459,22 +461,24 @@ TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryTheShellCopyAndItsChecks) {
   NoteBusyDialogs(seen);
   RunCopyCommand(ctx);
   // First the disc's three kind folders are measured (the INI gives no sizes); then each
-  // pass: the shell copy, then the disc's two kind folders and their copies
-  // walked to prove the copy.
-  const std::vector<std::string> pass = {"shell: busy", "walk: busy", "walk: busy", "walk: busy", "walk: busy"};
+  // pass: the disc's two kind folders listed, the shell copy, the two staged
+  // copies walked to prove it, and the staging folder walked to merge it.
+  const std::vector<std::string> pass = {"walk: busy", "walk: busy", "shell: busy", "walk: busy",
+                                         "walk: busy", "walk: busy"};
   std::vector<std::string> expected = {"walk: busy", "walk: busy", "walk: busy", "free space: busy"};
   for (int i = 0; i < 2; ++i) expected.insert(expected.end(), pass.begin(), pass.end());
   EXPECT_EQ(seen, expected);
 }
 
 // The shell cannot take a path of 260 characters or more; counted in UTF-16
-// units, as Windows counts them, not in UTF-8 bytes.
+// units, as Windows counts them, not in UTF-8 bytes. The kind folders must
+// fit below the working folder beside the data folder too ("D:\表…表.tavcommit\Word").
 TEST(CopyPaths, AKindFolderPathOf260CharactersIsRefusedWithoutTheShell) {
   const struct {
-    std::size_t japaneseChars;  // destination "D:\" + that many "表"; + "\Word" makes 8 more
+    std::size_t japaneseChars;  // destination "D:\" + that many "表"; + ".tavcommit\Word" makes 18 more
     bool copied;
     std::vector<int> answers;
-  } cases[] = {{251, true, {kYes, kNo, kNo}}, {252, false, {kYes, kNo}}};
+  } cases[] = {{241, true, {kYes, kNo, kNo}}, {242, false, {kYes, kNo}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.japaneseChars);
     CommandWorld w;

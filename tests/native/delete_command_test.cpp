@@ -13,6 +13,7 @@ const char* const kCompleted = "削除を完了しました。";
 const char* const kAnother = "別のデータを削除しますか？";
 
 const std::string kData = CommandWorld::kDataDir;
+const std::string kAside = kData + ".tavdelete";
 
 class DeleteCommand : public CommandTest {};
 
@@ -53,10 +54,10 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
     bool recordRemoved;
     bool dataFolderStays;
   } cases[] = {
-      {"the kind folders go in one call, then the emptied data folder",
+      {"the kind folders are set aside, the record goes, they go in one call, then the emptied data folder",
        [](CommandWorld&) {},
        {Information(kCompleted), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
        true,
        false},
       {"a foreign file and a file named TXT stay, and with them the data folder",
@@ -65,26 +66,36 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
          w.files.AddFile(kData + "\\TXT", 10);
        },
        {Information(kCompleted), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
        true,
        true},
-      {"the shell reports a failure",
-       [](CommandWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{5, false}; }; },
+      {"a kind folder that cannot be set aside (a locked file): all put back, the record stays",
+       [](CommandWorld& w) {
+         w.files.renameHook = [](const std::string& from, const std::string&) {
+           return from.find("\\PDF") == std::string::npos;
+         };
+       },
        {Warning(kInterrupted), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       {},
        false,
        true},
-      {"the user aborts after the first folder: the record stays",
+      {"the shell reports a failure once the record is gone: where the rest lies is said",
+       [](CommandWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{5, false}; }; },
+       {Warning(SetAsideLeftMessage(kAside)), Information(kCompleted), Question(kAnother)},
+       {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
+       true,
+       false},
+      {"the user aborts after the first folder: the rest is named",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, {from[0]}, to);
            return ShellOutcome{0, true};
          };
        },
-       {Warning(kInterrupted), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
-       false,
-       true},
+       {Warning(SetAsideLeftMessage(kAside)), Information(kCompleted), Question(kAnother)},
+       {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
+       true,
+       false},
       {"the shell reports an abort having deleted everything",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
@@ -92,10 +103,10 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
            return ShellOutcome{0, true};
          };
        },
-       {Warning(kInterrupted), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
-       false,
-       true},
+       {Information(kCompleted), Question(kAnother)},
+       {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
+       true,
+       false},
       {"the shell returns 0 with a kind folder still there",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
@@ -103,10 +114,10 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
            return ShellOutcome{};
          };
        },
-       {Warning(kInterrupted), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
-       false,
-       true},
+       {Warning(SetAsideLeftMessage(kAside)), Information(kCompleted), Question(kAnother)},
+       {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
+       true,
+       false},
       {"no kind folder present: nothing deleted, the record goes, the folder stays",
        [](CommandWorld& w) {
          for (const char* kind : {"\\Word", "\\PDF", "\\VOICE"}) w.files.Remove(kData + kind);
@@ -115,14 +126,28 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
        {},
        true,
        true},
-      {"the subject key cannot be opened for removing: no completion",
+      {"the subject key cannot be opened for removing: the kind folders go back, no completion",
        [](CommandWorld& w) {
          w.afterChoice = [&w] { w.registry.Deny(RegRoot::LocalMachine, RecordKey("Biology")); };
        },
        {Warning(kNotRemoved), Question(kAnother)},
-       {kData + "\\Word", kData + "\\PDF", kData + "\\VOICE"},
+       {},
        false,
-       false},
+       true},
+      {"the record's drive is not there (an unplugged disk): refused, not taken for empty",
+       [](CommandWorld& w) {
+         w.SetRecord("Biology", "DataDir07", "K:\\KR_LAB\\Tav2007\\TestDoc_B");
+       },
+       {Warning(kInterrupted), Question(kAnother)},
+       {},
+       false,
+       true},
+      {"a data folder that cannot be read: refused, not taken for empty",
+       [](CommandWorld& w) { w.files.refuseList.insert(AsciiUpper(kData)); },
+       {Warning(kInterrupted), Question(kAnother)},
+       {},
+       false,
+       true},
       {"a registered folder without its drive never reaches the shell",
        [](CommandWorld& w) {
          w.SetRecord("Biology", "DataDir07", "KR_LAB\\Tav2007\\TestDoc_B");
@@ -162,6 +187,9 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
     }
     EXPECT_EQ(w.Record("Biology", "DataDir07").has_value(), !c.recordRemoved);
     EXPECT_EQ(w.files.IsFolder(kData), c.dataFolderStays);
+    if (!c.recordRemoved)
+      for (const char* kind : {"\\Word", "\\PDF", "\\VOICE"})
+        EXPECT_TRUE(w.files.IsFolder(kData + kind) || !w.files.Exists(kData)) << kind << " put back";
     EXPECT_TRUE(w.files.IsFolder("D:\\KR_LAB\\Tav2007")) << "the year folder is never removed";
   }
 }
@@ -199,13 +227,14 @@ TEST(DeleteOutcome, EarthRecordAndItsGeneralTwin) {
   }
 }
 
-// A registered folder whose kind folder paths reach 260 UTF-16 units cannot
-// be probed or handed to the shell: refused, nothing deleted, record kept.
+// A registered folder whose kind folder paths (where they are set aside)
+// reach 260 UTF-16 units cannot be probed or handed to the shell: refused,
+// nothing deleted, record kept.
 TEST(DeletePaths, KindFolderPathsOf260CharactersChangeNothing) {
   const struct {
-    std::size_t japaneseChars;  // "D:\" + that many "表"; "\Ichitaro" adds 9
+    std::size_t japaneseChars;  // "D:\" + that many "表"; ".tavdelete\Ichitaro" beside it adds 19
     bool deleted;
-  } cases[] = {{247, true}, {248, false}};
+  } cases[] = {{237, true}, {238, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.japaneseChars);
     CommandWorld w;

@@ -128,7 +128,10 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
   }
 }
 
-TEST_F(MoveCommand, WordPdfAndVoiceMoveInOneCallAndTheRecordFollows) {
+// Across drives: one shell copy into the staging folder beside the new data
+// folder, then, once the record names the new folder, one shell delete of the
+// old kind folders.
+TEST_F(MoveCommand, WordPdfAndVoiceAreCopiedInOneCallTheRecordFollowsAndTheOldOnesGo) {
   RegisterDataSet();
   DataList(CommandDialog::MoveList, kOk);
   MoveDest(kOk);
@@ -136,10 +139,14 @@ TEST_F(MoveCommand, WordPdfAndVoiceMoveInOneCallAndTheRecordFollows) {
   RunMoveCommand(ctx);
 
   EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Information(kCompleted), Question(kAnother)}));
-  ASSERT_EQ(files.shellCalls.size(), 1u);
-  EXPECT_EQ(files.shellCalls[0].op, ShellOp::Move);
-  EXPECT_EQ(files.shellCalls[0].from, (std::vector<std::string>{kOld + "\\Word", kOld + "\\PDF", kOld + "\\VOICE"}));
-  EXPECT_EQ(files.shellCalls[0].to, kNew);
+  const std::vector<std::string> kinds = {kOld + "\\Word", kOld + "\\PDF", kOld + "\\VOICE"};
+  ASSERT_EQ(files.shellCalls.size(), 2u);
+  EXPECT_EQ(files.shellCalls[0].op, ShellOp::Copy);
+  EXPECT_EQ(files.shellCalls[0].from, kinds);
+  EXPECT_EQ(files.shellCalls[0].to, kNew + ".tavstage");
+  EXPECT_EQ(files.shellCalls[1].op, ShellOp::Delete);
+  EXPECT_EQ(files.shellCalls[1].from, kinds);
+  EXPECT_EQ(WorkingFoldersLeft(), std::vector<std::string>{});
   EXPECT_EQ(files.FileSize(kNew + "\\Word\\sub\\q02.doc"), 2000u);
   EXPECT_EQ(files.FileSize(kNew + "\\VOICE\\v.mp3"), 500u);
   EXPECT_FALSE(files.Exists(kOld)) << "the emptied data folder goes";
@@ -162,16 +169,16 @@ TEST(MoveOutcome, AfterTheConfirmation) {
       {"a file beside the kind folders keeps the old data folder",
        [](CommandWorld& w) { w.files.AddFile(kOld + "\\memo.txt", 10); },
        {Information(kCompleted), Question(kAnother)},
-       1,
+       2,
        true,
        true},
-      {"the shell reports a failure",
+      {"the shell's copy reports a failure",
        [](CommandWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{5, false}; }; },
        {Warning(kInterrupted), Question(kAnother)},
        1,
        false,
        true},
-      {"the shell moves everything but reports an abort",
+      {"the shell copies everything but reports an abort",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, from, to);
@@ -182,7 +189,7 @@ TEST(MoveOutcome, AfterTheConfirmation) {
        1,
        false,
        true},
-      {"the shell returns 0 having moved nothing onto kind folders already there, whole",
+      {"the shell returns 0 having copied nothing, onto kind folders already there whole",
        [](CommandWorld& w) {
          w.RegisterDataSet(kNew);
          w.SetRecord("Biology", "DataDir07", kOld);
@@ -192,7 +199,7 @@ TEST(MoveOutcome, AfterTheConfirmation) {
        1,
        false,
        true},
-      {"the shell returns 0 having moved only the first kind folder",
+      {"the shell returns 0 having copied only the first kind folder",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, {from[0]}, to);
@@ -203,11 +210,11 @@ TEST(MoveOutcome, AfterTheConfirmation) {
        1,
        false,
        true},
-      {"the shell returns 0 having moved a file short across the drives",
+      {"the shell returns 0 having copied a file short across the drives",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, from, to);
-           w.files.AddFile(kNew + "\\Word\\sub\\q02.doc", 512);
+           w.files.AddFile(to + "\\Word\\sub\\q02.doc", 512);
            return ShellOutcome{};
          };
        },
@@ -215,14 +222,25 @@ TEST(MoveOutcome, AfterTheConfirmation) {
        1,
        false,
        true},
-      {"the subject key cannot be written: no completion",
+      {"the subject key cannot be written: the commit is undone, no completion",
        [](CommandWorld& w) {
          w.afterChoice = [&w] { w.registry.Deny(RegRoot::LocalMachine, RecordKey("Biology")); };
        },
        {Warning(kNotRegistered), Question(kAnother)},
        1,
        false,
-       false},
+       true},
+      {"the old kind folders cannot all be deleted once the record moved: the old folder is named",
+       [](CommandWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           if (op == ShellOp::Delete) return ShellOutcome{32, false};  // a file in use
+           return w.files.DefaultShellOperation(op, from, to);
+         };
+       },
+       {Warning(OldFolderLeftMessage(kOld)), Information(kCompleted), Question(kAnother)},
+       2,
+       true,
+       true},
       {"no kind folder present: nothing moved, the record follows, the old folder stays",
        [](CommandWorld& w) {
          for (const char* kind : {"\\Word", "\\PDF", "\\VOICE"}) w.files.Remove(kOld + kind);
@@ -231,6 +249,18 @@ TEST(MoveOutcome, AfterTheConfirmation) {
        {Information(kCompleted), Question(kAnother)},
        0,
        true,
+       true},
+      {"the record's drive is not there (an unplugged disk): refused, not taken for empty",
+       [](CommandWorld& w) { w.SetRecord("Biology", "DataDir07", "K:\\KR_LAB\\Tav2007\\TestDoc_B"); },
+       {Warning(kInterrupted), Question(kAnother)},
+       0,
+       false,
+       true},
+      {"a data folder that cannot be read: refused, not taken for empty",
+       [](CommandWorld& w) { w.files.refuseList.insert(AsciiUpper(kOld)); },
+       {Warning(kInterrupted), Question(kAnother)},
+       0,
+       false,
        true},
       {"a registered folder without its drive never reaches the shell",
        [](CommandWorld& w) {
@@ -264,6 +294,9 @@ TEST(MoveOutcome, AfterTheConfirmation) {
     EXPECT_EQ(w.files.shellCalls.size(), c.shellCalls);
     EXPECT_EQ(w.Record("Biology", "DataDir07"), c.recordRewritten ? kNew : registered);
     EXPECT_EQ(w.files.IsFolder(kOld), c.oldFolderStays);
+    if (!c.recordRewritten && w.Record("Biology", "DataDir07") == kOld)
+      EXPECT_EQ(w.files.FileSize(kOld + "\\Word\\sub\\q02.doc"), 2000u) << "the data set stays whole";
+    EXPECT_EQ(w.WorkingFoldersLeft(), std::vector<std::string>{});
   }
 }
 
@@ -315,6 +348,9 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
       {"old folder at the limit", JapanesePath('D', 247), kNew, true},        // 250 + 9 = 259
       {"old folder past the limit", JapanesePath('D', 248), kNew, false},     // 260
       {"new folder past the limit", kOld, JapanesePath('G', 248), false},
+      // The copy is staged beside the new folder: ".tavcommit" adds 10.
+      {"new folder's working folder at the limit", kOld, JapanesePath('G', 237), true},     // 240 + 10 + 9 = 259
+      {"new folder's working folder past the limit", kOld, JapanesePath('G', 238), false},  // 260
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -324,7 +360,7 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
     w.MoveDest(kOk, 'G', c.newFolder);
     w.Answer({kYes, kNo});
     RunMoveCommand(w.ctx);
-    EXPECT_EQ(w.files.shellCalls.size(), c.moved ? 1u : 0u);
+    EXPECT_EQ(w.files.shellCalls.size(), c.moved ? 2u : 0u);
     EXPECT_EQ(w.Boxes()[1], c.moved ? Information(kCompleted) : Warning(kInterrupted));
     EXPECT_EQ(w.Record("Biology", "DataDir07"), c.moved ? c.newFolder : c.oldFolder);
     EXPECT_EQ(w.files.IsFolder(c.oldFolder + "\\Word"), !c.moved);
@@ -346,7 +382,7 @@ TEST(MovePaths, OnlyAPlainlySpelledRecordIsActedOn) {
     EXPECT_EQ(w.Boxes(), (std::vector<Box>{Question(kStart),
                                            c.actedOn ? Information(kCompleted) : Warning(kInterrupted),
                                            Question(kAnother)}));
-    EXPECT_EQ(w.files.shellCalls.size(), c.actedOn ? 1u : 0u);
+    EXPECT_EQ(w.files.shellCalls.size(), c.actedOn ? 2u : 0u);
     EXPECT_EQ(w.Record("Biology", "DataDir07"), c.actedOn ? kNew : c.record);
     EXPECT_EQ(w.files.IsFolder(kOld + "\\Word"), !c.actedOn);
     EXPECT_EQ(w.files.IsFolder(kNew + "\\Word"), c.actedOn);
@@ -368,7 +404,7 @@ TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Information(kCompleted), Question(kAnother)}));
 }
 
-TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellMoveAndItsChecks) {
+TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellCallsAndTheirChecks) {
   std::vector<std::string> seen;
   disks.onFreeBytes = [&] { seen.push_back("free space: " + BusyState()); };
   files.shellHook = [&](ShellOp op, auto& from, auto& to) {
@@ -385,11 +421,13 @@ TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellMoveAndItsChecks) {
   Answer({kYes, kNo});
   NoteBusyDialogs(seen);
   RunMoveCommand(ctx);
-  // The three kind folders are walked to measure them, before the move and
-  // at their new place after it.
+  // The three kind folders are walked to measure them; the old folder is
+  // read whole before the shell's copy, the three staged copies are walked
+  // to prove it and the staging folder to merge it; then the old kind
+  // folders are deleted.
   const std::string walk = "walk: busy";
-  EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, walk, walk, "shell: busy", walk,
-                                            walk, walk}));
+  EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, "shell: busy", walk, walk, walk,
+                                            walk, "shell: busy"}));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST(UnattendedCopy, OutcomesAndTheirExitCodes) {
        ExitCode::OperationFailed, {}, "コピーを中断しました。"},
       {"the record cannot be written", "/copy E: D:",
        [](UnattendedWorld& w) { w.registry.Deny(RegRoot::LocalMachine, DataDirKeyPath("Biology")); },
-       ExitCode::RecordFailed, {"Word", "PDF", "TXT"}, "レジストリに登録できませんでした。"},
+       ExitCode::RecordFailed, {}, "レジストリに登録できませんでした。"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -145,7 +145,7 @@ TEST(UnattendedMove, OutcomesAndTheirExitCodes) {
       {"the shell fails", "/move Biology 2007 G:",
        [](UnattendedWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{5, false}; }; },
        ExitCode::OperationFailed, false, "移動を中断しました。"},
-      {"the record cannot be rewritten", "/move Biology 2007 G:",
+      {"the record cannot be rewritten: the copy is taken back", "/move Biology 2007 G:",
        [](UnattendedWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            const ShellOutcome outcome = w.files.DefaultShellOperation(op, from, to);
@@ -153,7 +153,18 @@ TEST(UnattendedMove, OutcomesAndTheirExitCodes) {
            return outcome;
          };
        },
-       ExitCode::RecordFailed, true, "レジストリに登録できませんでした。"},
+       ExitCode::RecordFailed, false, "レジストリに登録できませんでした。"},
+      {"the old kind folders cannot be deleted once the record moved: exit 0 with the old folder named",
+       "/move Biology 2007 G:",
+       [](UnattendedWorld& w) {
+         w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
+           if (op == ShellOp::Delete) return ShellOutcome{32, false};
+           return w.files.DefaultShellOperation(op, from, to);
+         };
+       },
+       ExitCode::Done, true, "移動を完了しました。"},
+      {"the record's drive is not there: refused, the record stays", "/move Biology 2007 G:",
+       [](UnattendedWorld& w) { w.files.Remove("D:\\"); }, ExitCode::NotFound, false, "移動を中断しました。"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -165,7 +176,8 @@ TEST(UnattendedMove, OutcomesAndTheirExitCodes) {
     ASSERT_FALSE(w.log.lines.empty());
     EXPECT_EQ(w.log.lines.back(), c.lastLine);
     EXPECT_EQ(w.files.FileSize(kMoved + "\\PDF\\q01.pdf").has_value(), c.moved);
-    EXPECT_EQ(w.files.FileSize(kDest + "\\PDF\\q01.pdf").has_value(), !c.moved) << "the data set is in one place";
+    if (c.code != ExitCode::Done)
+      EXPECT_TRUE(w.files.FileSize(kDest + "\\PDF\\q01.pdf").has_value()) << "the data set stays where it was";
     if (c.code == ExitCode::RecordFailed) continue;  // the denied key cannot be read back
     EXPECT_EQ(w.Record("Biology", "2007"), c.code == ExitCode::Done ? kMoved : kDest);
   }

@@ -72,16 +72,16 @@ TEST(UnattendedDelete, OutcomesAndTheirExitCodes) {
   const auto failingShell = [](ShellOutcome outcome) {
     return [outcome](UnattendedWorld& w) { w.files.shellHook = [outcome](auto, auto&, auto&) { return outcome; }; };
   };
-  // The shell deletes, and only then the key refuses to open.
-  const auto keyDeniedAfterShell = [](const char* key) {
+  // The kind folders are being set aside when the key refuses to open.
+  const auto keyDeniedWhileSettingAside = [](const char* key) {
     return [key](UnattendedWorld& w) {
-      w.files.shellHook = [&w, key](ShellOp op, auto& from, auto& to) {
-        const ShellOutcome outcome = w.files.DefaultShellOperation(op, from, to);
+      w.files.renameHook = [&w, key](const std::string&, const std::string&) {
         w.registry.Deny(RegRoot::LocalMachine, DataDirKeyPath(key));
-        return outcome;
+        return true;
       };
     };
   };
+  const std::string leftLine = "データの登録は削除しましたが、" + kBiology + ".tavdelete を削除できませんでした。";
   const struct {
     const char* name;
     const char* command;
@@ -110,22 +110,35 @@ TEST(UnattendedDelete, OutcomesAndTheirExitCodes) {
       {"a record too short to be a data set", "/delete Biology 2006",
        [](UnattendedWorld& w) { w.SetRecord("Biology", "2006", "D:"); }, ExitCode::NotFound,
        {"Tav2006 生物 は登録されていません。"}, false, false},
-      {"the shell reports a failure: the record stays", "/delete Biology 2007",
-       failingShell({5, false}), ExitCode::OperationFailed,
-       {dataLine, "削除を中断しました。"}, false, false},
+      {"the shell reports a failure once the record is gone: what was set aside is named", "/delete Biology 2007",
+       failingShell({5, false}), ExitCode::Done,
+       {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
       {"the shell reports success and deleted nothing", "/delete Biology 2007",
-       failingShell({0, false}), ExitCode::OperationFailed,
-       {dataLine, "削除を中断しました。"}, false, false},
+       failingShell({0, false}), ExitCode::Done,
+       {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
       {"the shell reports an abort", "/delete Biology 2007",
-       failingShell({0, true}), ExitCode::OperationFailed,
-       {dataLine, "削除を中断しました。"}, false, false},
+       failingShell({0, true}), ExitCode::Done,
+       {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
+      {"a kind folder that cannot be set aside (a locked file): all back, the record stays", "/delete Biology 2007",
+       [](UnattendedWorld& w) {
+         w.files.renameHook = [](const std::string& from, const std::string&) {
+           return from.find("\\VOICE") == std::string::npos;
+         };
+       },
+       ExitCode::OperationFailed, {dataLine, "削除を中断しました。"}, false, false},
+      {"the record's drive is not there: refused, the record stays", "/delete Biology 2007",
+       [](UnattendedWorld& w) { w.SetRecord("Biology", "2007", "K:\\KR_LAB\\Tav2007\\TestDoc_B"); },
+       ExitCode::NotFound,
+       {"データ: Tav2007 生物\tK:\\KR_LAB\\Tav2007\\TestDoc_B",
+        "K:\\KR_LAB\\Tav2007\\TestDoc_B にアクセスできません。", "削除を中断しました。"},
+       false, false},
       {"a record that could reach the drive's own folders is not acted on", "/delete Biology 2007",
        [](UnattendedWorld& w) { w.SetRecord("Biology", "2007", "D:\\KR_LAB\\Tav2007\\TestDoc_B\\..\\.."); },
        ExitCode::OperationFailed,
        {"データ: Tav2007 生物\tD:\\KR_LAB\\Tav2007\\TestDoc_B\\..\\..", "削除を中断しました。"}, false, false},
-      {"the record cannot be removed", "/delete Biology 2007",
-       keyDeniedAfterShell("Biology"), ExitCode::RecordFailed,
-       {dataLine, "データを削除しました。", "レジストリを削除できませんでした。"}, true, false},
+      {"the record cannot be removed: the kind folders go back", "/delete Biology 2007",
+       keyDeniedWhileSettingAside("Biology"), ExitCode::RecordFailed,
+       {dataLine, "レジストリを削除できませんでした。"}, false, false},
       {"no kind folder left on the disk: the record goes", "/delete Biology 2007",
        [](UnattendedWorld& w) {
          for (const char* kind : {"Word", "PDF", "VOICE"}) w.files.Remove(kBiology + "\\" + kind);

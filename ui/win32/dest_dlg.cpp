@@ -69,14 +69,15 @@ void CDestDlg::OnOK() {
   }
 
   if (!ValidateDestFolder()) return;
-  chosen_ = {*folder, std::move(registeredFolder)};
+  chosen_ = {*folder, std::move(registeredFolder), std::move(createdLevels_)};
   CDialog::OnOK();
 }
 
 BOOL CDestDlg::ValidateDestFolder() {
   const std::string folder = NormalizeDestFolderText(GetItemText(IDC_DEST_FOLDER));
   SetItemText(IDC_DEST_FOLDER, folder);
-  if (EnsureFolderExists(in_.files, in_.prompts, folder) == folder_result::kOk) return TRUE;
+  createdLevels_.clear();
+  if (EnsureFolderExists(in_.files, in_.prompts, folder, &createdLevels_) == folder_result::kOk) return TRUE;
   ::SetFocus(GetDlgItem(IDC_DEST_FOLDER));
   SendItemMessage(IDC_DEST_FOLDER, EM_SETSEL, 0, -1);
   SendItemMessage(IDC_DEST_FOLDER, EM_SCROLLCARET);

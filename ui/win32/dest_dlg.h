@@ -45,6 +45,7 @@ class CDestDlg : public CDialog {
   DestVariant m_variant;
   DestDialogInputs in_;
   ChosenDestination chosen_;
+  std::vector<std::string> createdLevels_;  // by the last validation
 };
 
 class CCopyDestDlg : public CDestDlg {

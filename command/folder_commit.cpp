@@ -1,0 +1,84 @@
+#include "command/folder_commit.h"
+
+namespace {
+
+std::string WithSuffix(std::string_view dataFolder, const char* suffix) {
+  std::string path(dataFolder);
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path + suffix;
+}
+
+// Makes `aside` and the levels of `relative`'s parent below it.
+bool MakeParentLevels(RenameJournal& journal, const std::string& aside, const std::string& relative) {
+  if (!journal.CreateFolder(aside)) return false;
+  for (std::size_t slash = relative.find('\\'); slash != std::string::npos; slash = relative.find('\\', slash + 1))
+    if (!journal.CreateFolder(ChildPath(aside, relative.substr(0, slash)))) return false;
+  return true;
+}
+
+}  // namespace
+
+WorkingFolders WorkingFoldersOf(std::string_view dataFolder) {
+  return {WithSuffix(dataFolder, ".tavstage"), WithSuffix(dataFolder, ".tavcommit"),
+          WithSuffix(dataFolder, ".tavold"), WithSuffix(dataFolder, ".tavgather"),
+          WithSuffix(dataFolder, ".tavdelete")};
+}
+
+std::string ChildPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  return path += name;
+}
+
+bool RenameJournal::Rename(const std::string& from, const std::string& to) {
+  if (!files_.Rename(from, to)) return false;
+  steps_.push_back({true, from, to});
+  return true;
+}
+
+bool RenameJournal::CreateFolder(const std::string& path) {
+  if (files_.IsFolder(path)) return true;
+  if (!files_.CreateFolder(path) || !files_.IsFolder(path)) return false;
+  steps_.push_back({false, path, {}});
+  return true;
+}
+
+bool RenameJournal::Undo() {
+  bool all = true;
+  for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) {
+    if (step->isRename)
+      all = files_.Rename(step->to, step->from) && all;
+    else
+      all = (files_.RemoveEmptyFolder(step->from) || !files_.Exists(step->from)) && all;
+  }
+  steps_.clear();
+  return all;
+}
+
+bool MergeByRenames(IFileSystem& files, RenameJournal& journal, const std::string& source,
+                    const std::string& target, const std::string& aside) {
+  const auto entries = files.ListTree(source);
+  if (!entries) return false;
+  if (!journal.CreateFolder(target)) return false;
+  // A walk lists a folder before what lies below it; a folder that went
+  // over whole took those entries with it.
+  std::string wholeFolder;
+  for (const FileEntry& entry : *entries) {
+    const std::string& relative = entry.relativePath;
+    if (!wholeFolder.empty() && relative.size() > wholeFolder.size() &&
+        relative.compare(0, wholeFolder.size(), wholeFolder) == 0 && relative[wholeFolder.size()] == '\\')
+      continue;
+    const std::string from = ChildPath(source, relative);
+    const std::string to = ChildPath(target, relative);
+    const PathLevel there = files.InspectLevel(to);
+    if (there.exists && entry.isFolder && files.IsFolder(to)) {
+      if (there.isReparsePoint) return false;
+      continue;  // merged level by level
+    }
+    if (there.exists && (!MakeParentLevels(journal, aside, relative) || !journal.Rename(to, ChildPath(aside, relative))))
+      return false;
+    if (!journal.Rename(from, to)) return false;
+    wholeFolder = entry.isFolder ? relative : std::string();
+  }
+  return true;
+}
