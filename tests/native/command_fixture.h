@@ -290,7 +290,7 @@ struct CommandWorld {
       if (source.check != MoveSourceCheck::Accepted) return {};
       files.AddFolder(composed);
       if (afterChoice) afterChoice();
-      return ChosenDestination{composed, std::move(source.registeredFolder)};
+      return ChosenDestination{composed, std::move(source.registeredFolder), {}};
     });
   }
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <thread>
 
 #include "command/tree_checks.h"
 #include "command/app_state.h"
+#include "catalogue/data_dir_records.h"
 #include "command/fake/fake_command_dialogs.h"
 #include "move/move_command.h"
 #include "platform/text.h"
@@ -121,15 +123,19 @@ TEST_F(Win32FileSystemTest, PathsTooLongForTheShellAreRefusedBeforeItSeesThem) {
   EXPECT_FALSE(files.Exists(kRoot + "\\aaaa")) << "nothing was created";
 }
 
-// A folder moved onto an existing folder of the same name: Windows' shell
-// merges it, Wine 8's returns 0 (after a question of its own) and moves
-// nothing. Either way the move command must say "done" exactly when the
-// folder really left, and lose nothing.
-TEST_F(Win32FileSystemTest, AMoveTheShellDidNotDoIsNotTakenForDone) {
+// A move on one drive onto a data folder that already holds a kind folder
+// of the same name: Wine 8's shell would return 0 and move nothing, so the
+// move renames instead, file by file where the folder exists. Afterwards
+// the new folder holds both folders' files (the moved one replacing its
+// namesake), the old folder is gone, the record names the new one, and no
+// working folder is left.
+TEST_F(Win32FileSystemTest, AMoveOnOneDriveMergesIntoAnExistingKindFolderByRenames) {
   const std::string oldFolder = kRoot + "\\old\\TestDoc_B";
   const std::string newFolder = kRoot + "\\new\\TestDoc_B";
   ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, oldFolder).Succeeded());
   ASSERT_TRUE(files.RunShellOperation(ShellOp::Copy, {kRoot + "\\disc\\Word"}, newFolder).Succeeded());
+  Write(newFolder + "\\Word\\extra.doc", 4);
+  Write(newFolder + "\\Word\\Q001.doc", 5);  // an older copy of the same question
 
   FakeCommandDialogs dialogs;  // nothing scripted: no dialog may run
   TavAppState app;
@@ -140,27 +146,24 @@ TEST_F(Win32FileSystemTest, AMoveTheShellDidNotDoIsNotTakenForDone) {
   bool busy = false;
   Win32WaitCursor waitCursor;
   CommandContext context{app, registry, disks, files, profile, prompts, dialogs, busy, waitCursor};
+  app.m_szSubjectKey = "Biology";
+  app.m_szSubject = "B";
+  app.m_szYear = "2004";  // a year no other test registers
   app.m_szDataDir = oldFolder;
   app.m_szDestDir = newFolder;
-  // Answers the shell's question about the existing folder, whatever it is,
-  // for as long as the move runs.
-  std::atomic<bool> moveReturned{false};
-  std::thread answerer([&] {
-    automation::WaitUntil(
-        [&] {
-          if (HWND question = automation::FindTopWindow(GetCurrentProcessId(), "", "#32770"))
-            PostMessageW(question, WM_COMMAND, IDYES, 0);
-          return moveReturned.load();
-        },
-        INFINITE);
-  });
-  const bool moved = MoveKindFolders(context);
-  moveReturned = true;
-  answerer.join();
-  const bool sourceGone = !files.Exists(oldFolder + "\\Word");
-  EXPECT_EQ(moved, sourceGone) << "done exactly when the folder really left";
-  EXPECT_TRUE(files.Exists(oldFolder + "\\Word\\Q001.doc") || files.Exists(newFolder + "\\Word\\Q001.doc"))
-      << "nothing lost";
+  const TransferOutcome outcome = MoveDataSet(context);
+  EXPECT_EQ(outcome.result, Transfer::Done);
+  EXPECT_FALSE(files.Exists(oldFolder)) << "the emptied old folder goes";
+  EXPECT_TRUE(files.Exists(newFolder + "\\Word\\extra.doc")) << "what the new folder held stays";
+  const auto moved = files.ListTree(newFolder + "\\Word");
+  ASSERT_TRUE(moved.has_value());
+  const auto q001 = std::find_if(moved->begin(), moved->end(), [](const FileEntry& e) { return e.relativePath == "Q001.doc"; });
+  ASSERT_NE(q001, moved->end());
+  EXPECT_EQ(q001->size, 1000u) << "the moved file replaced its namesake";
+  for (const char* working : {".tavstage", ".tavcommit", ".tavold", ".tavgather"})
+    EXPECT_FALSE(files.Exists(newFolder + working)) << working;
+  EXPECT_EQ(ReadDataDirRecord(registry, "Biology", "2004"), newFolder);
+  DeleteDataDirRecord(registry, "Biology", "2004");
   EXPECT_FALSE(busy);
 }
 

@@ -82,7 +82,7 @@ class RegisteredFolderSpelling : public ::testing::Test {
                                   CheckedMoveSource source = CheckMoveSource(registry, app, composed);
                                   EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
                                   EXPECT_EQ(CreateFolderPath(files, composed), folder_result::kOk);
-                                  return DialogResult{ChosenDestination{composed, source.registeredFolder}};
+                                  return DialogResult{ChosenDestination{composed, source.registeredFolder, {}}};
                                 }});
     } else {
       dialogs.script.push_back({CommandDialog::DeleteList, [&] {
