@@ -71,7 +71,8 @@ bool FakeFileSystem::RemoveEmptyFolder(const std::string& path) {
 }
 
 bool FakeFileSystem::IsBelowOrAt(const std::string& folded, const std::string& prefix) const {
-  return folded == prefix || folded.rfind(prefix + "\\", 0) == 0;
+  if (folded == prefix) return true;
+  return folded.rfind(prefix.back() == '\\' ? prefix : prefix + "\\", 0) == 0;
 }
 
 bool FakeFileSystem::Rename(const std::string& from, const std::string& to) {
@@ -124,12 +125,13 @@ PathLevel FakeFileSystem::InspectLevel(const std::string& path) {
 std::optional<std::vector<FileEntry>> FakeFileSystem::ListTree(const std::string& folder) {
   if (onListTree) onListTree(folder);
   if (!IsFolder(folder)) return std::nullopt;
-  const std::string prefix = Fold(folder) + "\\";
+  // A drive root already ends in its separator.
+  const std::string prefix = Fold(folder).back() == '\\' ? Fold(folder) : Fold(folder) + "\\";
   for (const auto& refused : refuseList)
     if (refused == Fold(folder) || refused.rfind(prefix, 0) == 0) return std::nullopt;
   std::vector<FileEntry> entries;
   for (const auto& [folded, node] : nodes_)
-    if (folded.rfind(prefix, 0) == 0)
+    if (folded.size() > prefix.size() && folded.rfind(prefix, 0) == 0)
       entries.push_back({node.path.substr(prefix.size()), node.size, node.folder});
   return entries;
 }
@@ -177,11 +179,37 @@ ShellOutcome FakeFileSystem::DefaultShellOperation(ShellOp op, const std::vector
   for (const auto& source : from)
     if (!Exists(source)) return {2, false};  // ERROR_FILE_NOT_FOUND, nothing done
   if (op != ShellOp::Delete) AddFolder(to);
+  if (shellFileBudget) return ShellOperationFileByFile(op, from, to);
   for (const auto& source : from) {
     const auto slash = Normalize(source).find_last_of('\\');
     const std::string name = Normalize(source).substr(slash + 1);
     if (op != ShellOp::Delete) CopyTree(source, Normalize(to) + "\\" + name);
     if (op != ShellOp::Copy) Remove(source);
+  }
+  return {0, false};
+}
+
+ShellOutcome FakeFileSystem::ShellOperationFileByFile(ShellOp op, const std::vector<std::string>& from,
+                                                      const std::string& to) {
+  constexpr int kDiskFull = 112;  // ERROR_DISK_FULL
+  for (const auto& source : from) {
+    const std::string prefix = Fold(source);
+    const std::string sourcePath = Normalize(source);
+    const std::string target = Normalize(to) + "\\" + sourcePath.substr(sourcePath.find_last_of('\\') + 1);
+    std::vector<Node> tree;  // parents before what lies below them
+    for (const auto& [folded, node] : nodes_)
+      if (IsBelowOrAt(folded, prefix)) tree.push_back(node);
+    for (const Node& node : tree) {
+      if (node.folder) {
+        if (op != ShellOp::Delete) AddFolder(target + node.path.substr(sourcePath.size()));
+        continue;
+      }
+      if (shellFilesHandled >= *shellFileBudget) return {kDiskFull, false};
+      ++shellFilesHandled;
+      if (op != ShellOp::Delete) AddFile(target + node.path.substr(sourcePath.size()), node.size);
+      if (op != ShellOp::Copy) Remove(node.path);
+    }
+    if (op != ShellOp::Copy) Remove(source);  // the emptied folders
   }
   return {0, false};
 }

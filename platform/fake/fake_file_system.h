@@ -40,6 +40,11 @@ class FakeFileSystem : public IFileSystem {
   ShellOutcome DefaultShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to);
 
   std::function<ShellOutcome(ShellOp, const std::vector<std::string>&, const std::string&)> shellHook;
+  // When set, the shell handles files one at a time and fails, as on a full
+  // disk or at a locked file, when it is about to handle one more than this
+  // (counted over all calls); what it did before stays.
+  std::optional<int> shellFileBudget;
+  int shellFilesHandled = 0;
   std::function<void(const std::string&)> onListTree;  // sees every folder listed
   // Sees every rename before it is done; false makes it fail with nothing changed.
   std::function<bool(const std::string& from, const std::string& to)> renameHook;
@@ -63,5 +68,6 @@ class FakeFileSystem : public IFileSystem {
   static std::string Parent(const std::string& path);
   bool IsBelowOrAt(const std::string& folded, const std::string& prefix) const;
   void CopyTree(const std::string& source, const std::string& target);
+  ShellOutcome ShellOperationFileByFile(ShellOp op, const std::vector<std::string>& from, const std::string& to);
   std::map<std::string, Node> nodes_;
 };

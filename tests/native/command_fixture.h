@@ -30,6 +30,7 @@
 #include "command/fake/fake_command_dialogs.h"
 #include "ui/data_list.h"
 #include "ui/destination.h"
+#include "ui/folder_path_rules.h"
 
 // A message box as the user sees it: its text and its kind.
 struct Box {
@@ -110,6 +111,8 @@ struct CommandWorld {
     disks.drives['D'] = {DriveType::Fixed, std::nullopt, std::uint64_t{1} << 40};
     disks.drives['G'] = {DriveType::Fixed, std::nullopt, std::uint64_t{1} << 40};
     disks.drives['E'] = {DriveType::CdRom, std::nullopt, 0};
+    files.AddFolder("D:\\");
+    files.AddFolder("G:\\");
     InsertDisc("TAV07B_S", 'B');
     app.m_bAdmin[kBiologyIndex] = true;
     app.m_bAdmin[kEarthIndex] = true;
@@ -215,12 +218,13 @@ struct CommandWorld {
     });
   }
   // The destination dialog composes the data folder on `drive` (or takes the
-  // given folder) and creates it.
+  // given folder) and creates it, saying which levels it made.
   void CopyDest(int result, char drive = 'D', std::string folder = "") {
     if (result != kOk) return ExpectCancel(CommandDialog::CopyDest);
     Expect(CommandDialog::CopyDest, [this, drive, folder] {
-      ChosenDestination chosen{folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder, {}};
-      files.AddFolder(chosen.folder);
+      ChosenDestination chosen{folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder, {}, {}};
+      if (CreateFolderPath(files, chosen.folder, &chosen.createdLevels) != folder_result::kOk)
+        files.AddFolder(chosen.folder);  // a path the rules refuse, for tests of the command's own checks
       return chosen;
     });
   }
@@ -288,9 +292,10 @@ struct CommandWorld {
       CheckedMoveSource source = CheckMoveSource(registry, app, composed);
       EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
       if (source.check != MoveSourceCheck::Accepted) return {};
-      files.AddFolder(composed);
+      std::vector<std::string> created;
+      if (CreateFolderPath(files, composed, &created) != folder_result::kOk) files.AddFolder(composed);
       if (afterChoice) afterChoice();
-      return ChosenDestination{composed, std::move(source.registeredFolder), {}};
+      return ChosenDestination{composed, std::move(source.registeredFolder), std::move(created)};
     });
   }
 
