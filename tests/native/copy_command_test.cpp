@@ -493,4 +493,72 @@ TEST(CopyPaths, AKindFolderPathOf260CharactersIsRefusedWithoutTheShell) {
   }
 }
 
+// The disc is read again right before each copy: a disc swapped while the
+// wizard was open is not copied under the first disc's year or as the same
+// pressing, unless the user puts the first one back.
+TEST(CopyDisc, TheDiscIsCheckedRightBeforeEachCopy) {
+  const struct {
+    const char* name;
+    std::function<void(CommandWorld&)> swap;  // while "コピーを開始しますか？" is up
+    std::vector<int> answers;                 // after "はい" to it
+    std::vector<Box> boxes;                   // after it
+    bool copied;
+  } cases[] = {
+      {"another year's disc of the subject", [](CommandWorld& w) { w.disks.drives['E'].label = "TAV06B_S"; },
+       {kNo}, {Question(kNotThatDisc), Question(kAnotherDisc)}, false},
+      {"another disc with the same label", [](CommandWorld& w) { w.disks.drives['E'].serial = 0x0BADF00D; },
+       {kNo}, {Question(kNotThatDisc), Question(kAnotherDisc)}, false},
+      {"the tray opened", [](CommandWorld& w) { w.disks.drives['E'].label.reset(); },
+       {kNo}, {Question(kNotThatDisc), Question(kAnotherDisc)}, false},
+      {"the first disc put back after the question",
+       [](CommandWorld& w) {
+         w.disks.drives['E'].label = "TAV06B_S";
+         w.prompts.onShow = [&w](const std::string& text) {
+           if (text == kNotThatDisc) w.disks.drives['E'].label = "TAV07B_S";
+         };
+       },
+       {kYes, kNo, kNo}, {Question(kNotThatDisc), Question(kVer2Offer), Question(kAnotherDisc)}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandWorld w;
+    w.ScriptCopyUpToStart();
+    for (int a : c.answers) w.Answer({a});
+    w.prompts.onShow = [&w, &c](const std::string& text) {
+      if (text == kStart) c.swap(w);
+    };
+    RunCopyCommand(w.ctx);
+    std::vector<Box> expected{Question(kStart)};
+    expected.insert(expected.end(), c.boxes.begin(), c.boxes.end());
+    EXPECT_EQ(w.Boxes(), expected);
+    EXPECT_EQ(w.files.shellCalls.size(), c.copied ? 1u : 0u);
+    EXPECT_EQ(w.Record("Biology", "DataDir07").has_value(), c.copied);
+    EXPECT_EQ(w.Record("Biology", "DataDir06"), std::nullopt);
+  }
+}
+
+// A Ver2.0 disc that carries only some files of a kind adds them to the
+// first disc's kind folder: the first disc's other files stay.
+TEST_F(CopyCommand, AVer2DiscWithSomeFilesOfAKindKeepsTheFirstDiscsOthers) {
+  ScriptCopyUpToStart();
+  Answer({kYes, kNo});  // the Ver2.0 disc, then no other disc
+  prompts.onShow = [this](const std::string& text) {
+    if (text != kVer2Offer) return;
+    // The Ver2.0 disc: the same label, a pressing of its own, fewer files.
+    disks.drives['E'].serial = 0x20000002;
+    files.Remove("E:\\TestDoc_B");
+    files.AddFile("E:\\TestDoc_B\\Word\\q01.doc", 1111);
+    files.AddFile("E:\\TestDoc_B\\PDF\\q02.pdf", 4000);
+  };
+  RunCopyCommand(ctx);
+  EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Question(kVer2Offer), Information(kCompleted),
+                                       Question(kAnotherDisc)}));
+  const std::string data = kDestD;
+  EXPECT_EQ(files.FileSize(data + "\\Word\\q01.doc"), 1111u) << "replaced by the Ver2.0 file";
+  EXPECT_EQ(files.FileSize(data + "\\Word\\sub\\q02.doc"), 2000u) << "the first disc's file stays";
+  EXPECT_EQ(files.FileSize(data + "\\PDF\\q01.pdf"), 3000u);
+  EXPECT_EQ(files.FileSize(data + "\\PDF\\q02.pdf"), 4000u);
+  EXPECT_EQ(WorkingFoldersLeft(), std::vector<std::string>{});
+}
+
 }  // namespace
