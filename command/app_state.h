@@ -29,6 +29,7 @@ struct TavAppState {
   // the content selection, from the size table or the disc itself.
   std::array<std::int64_t, kKindCount> m_nKindSize{};  // bytes
   std::array<bool, kKindCount> m_bKindOffered{};
+  std::array<std::vector<std::uint64_t>, kKindCount> m_kindFileSizes{};  // measured kinds only
   std::uint64_t m_nRequiredSize = 0;  // bytes the chosen kinds need
   std::string m_szDestDir;      // destination data folder of a copy or move
   std::vector<std::string> m_destCreatedLevels;  // levels made for it, root first

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "command/free_space.h"
 #include "command/tree_checks.h"
 #include "platform/windows_path.h"
 #include "ui/destination.h"
@@ -67,8 +68,15 @@ KindSize KindSizeOnDisc(IFileSystem& files, const std::string& kindFolder) {
   KindSize size;
   // A file of the kind's name is no kind folder, whatever its listing says.
   if (!files.IsFolder(kindFolder)) return size;
-  const auto total = TreeSize(files, kindFolder);
-  if (!total) return size;
+  const auto entries = files.ListTree(kindFolder);
+  if (!entries) return size;
+  std::uint64_t sum = 0;
+  for (const auto& entry : *entries) {
+    if (entry.isFolder) continue;
+    sum += entry.size;
+    size.fileSizes.push_back(entry.size);
+  }
+  const std::optional<std::uint64_t> total = sum;
   constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
   size.bytes = static_cast<std::int64_t>(*total > kMax ? kMax : *total);
   size.offered = true;
@@ -102,6 +110,7 @@ void DetermineKindSizes(TavAppState& app, IProfile& profile, IFileSystem& files)
   for (int k = 0; k < kKindCount; ++k) {
     app.m_nKindSize[k] = sizes[k].bytes;
     app.m_bKindOffered[k] = sizes[k].offered;
+    app.m_kindFileSizes[k] = sizes[k].fileSizes;
   }
 }
 
@@ -120,6 +129,23 @@ std::uint64_t RequiredSpace(const std::array<KindSize, kKindCount>& sizes, const
   std::array<std::int64_t, kKindCount> bytes{};
   for (int k = 0; k < kKindCount; ++k) bytes[k] = sizes[k].bytes;
   return RequiredSpace(bytes, ticked);
+}
+
+std::uint64_t SpaceOnVolume(const TavAppState& app, const KindFlags& ticked, std::optional<std::uint64_t> clusterBytes) {
+  const std::uint64_t plain = RequiredSpace(app.m_nKindSize, ticked);
+  if (!clusterBytes || *clusterBytes == 0) return plain;
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+  std::uint64_t total = 0;
+  const auto add = [&](std::uint64_t bytes) { total = bytes > kMax - total ? kMax : total + bytes; };
+  for (int k = 0; k < kKindCount; ++k) {
+    if (!ticked[k]) continue;
+    if (app.m_kindFileSizes[k].empty()) {
+      if (app.m_nKindSize[k] > 0) add(static_cast<std::uint64_t>(app.m_nKindSize[k]));
+      continue;
+    }
+    add(SpaceForFiles(app.m_kindFileSizes[k], clusterBytes));
+  }
+  return total < plain ? plain : total;
 }
 
 std::string RequiredSpaceLine(std::uint64_t requiredBytes) {

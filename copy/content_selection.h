@@ -6,8 +6,10 @@
 // the texts of the content selection dialog that show those sizes.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "command/app_state.h"
 #include "catalogue/content_kinds.h"
@@ -22,6 +24,9 @@ struct KindSize {
   std::int64_t bytes = 0;  // as parsed; 0 for an empty value
   bool offered = false;    // the kind can be chosen for this disc
   std::string label;       // "（約%lldMB）", empty when not offered
+  // Measured on the disc: each file's size, for the room it takes once
+  // every file fills whole clusters. Empty for the table's figure.
+  std::vector<std::uint64_t> fileSizes;
 };
 
 // A value of the table, read as _atoi64 reads it. An empty value, 0, a
@@ -57,6 +62,12 @@ std::string KindSizeLabel(std::int64_t bytes);
 // sum stops at the largest value instead of wrapping to a small one.
 std::uint64_t RequiredSpace(const std::array<std::int64_t, kKindCount>& sizes, const KindFlags& ticked);
 std::uint64_t RequiredSpace(const std::array<KindSize, kKindCount>& sizes, const KindFlags& ticked);
+
+// What the ticked kinds take on a volume of `clusterBytes` clusters: a
+// measured kind's files each rounded up to whole clusters, a kind of the
+// table by its figure. Never less than RequiredSpace; without a cluster
+// size, RequiredSpace itself.
+std::uint64_t SpaceOnVolume(const TavAppState& app, const KindFlags& ticked, std::optional<std::uint64_t> clusterBytes);
 
 // "コピー先のハードディスクには、約%lluMBの空き容量が必要です。"
 std::string RequiredSpaceLine(std::uint64_t requiredBytes);

@@ -1,5 +1,6 @@
 #include "copy/copy_command.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,7 +77,9 @@ bool RunCopyWizard(CommandContext& ctx) {
         break;
       }
       case WizardStep::CheckFreeSpace: {
-        const Room room = RoomFor(ctx, ctx.app.m_szDestDir, ctx.app.m_nRequiredSize);
+        const Room room = RoomFor(ctx, ctx.app.m_szDestDir, [&](std::optional<std::uint64_t> cluster) {
+          return std::max(ctx.app.m_nRequiredSize, SpaceOnVolume(ctx.app, ctx.app.m_bKind, cluster));
+        });
         step = RoomOrWarn(ctx, room, kCopyDestUnreadableMessage, kCopyDestTooSmallMessage) ? WizardStep::Confirm
                                                                                   : WizardStep::ChooseDestination;
         break;

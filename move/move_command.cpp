@@ -31,18 +31,19 @@ bool OnSameDrive(std::string_view a, std::string_view b) {
   return !a.empty() && !b.empty() && AsciiUpper(a.substr(0, 1)) == AsciiUpper(b.substr(0, 1));
 }
 
-// What the move will need on the new drive: the files of the kind folders
-// that will actually be moved. A kind folder that cannot be listed adds
-// nothing here; the move itself then refuses, since it cannot prove it. So
-// does a data folder that is not plain, which is not walked at all.
-std::uint64_t BytesToMove(IFileSystem& files, const std::string& registeredFolder) {
+// The files of the kind folders that the move will actually carry, each
+// file's size. A kind folder that cannot be listed adds nothing here; the
+// move itself then refuses, since it cannot prove it. So does a data folder
+// that is not plain, which is not walked at all.
+std::vector<std::uint64_t> FilesToMove(IFileSystem& files, const std::string& registeredFolder) {
+  std::vector<std::uint64_t> sizes;
   const auto dataDir = ActionableDataFolder(files, registeredFolder);
-  if (!dataDir) return 0;
-  std::uint64_t total = 0;
-  for (const auto& folder : PresentKindFolderList(files, *dataDir)) total += TreeSize(files, folder).value_or(0);
-  return total;
+  if (!dataDir) return sizes;
+  for (const auto& folder : PresentKindFolderList(files, *dataDir))
+    for (const auto& entry : files.ListTree(folder).value_or(std::vector<FileEntry>{}))
+      if (!entry.isFolder) sizes.push_back(entry.size);
+  return sizes;
 }
-
 
 enum class MoveStep { List, Destination, Space, Confirm };
 
@@ -110,12 +111,13 @@ Room RoomForMove(CommandContext& ctx) {
   const TavAppState& app = ctx.app;
   // Moving within one drive only renames, so it needs no free space.
   if (OnSameDrive(app.m_szDataDir, app.m_szDestDir)) return Room::Enough;
-  std::uint64_t required = 0;
+  std::vector<std::uint64_t> sizes;
   {
     BusyScope busy(ctx);  // measuring walks whole trees
-    required = BytesToMove(ctx.files, app.m_szDataDir);
+    sizes = FilesToMove(ctx.files, app.m_szDataDir);
   }
-  return RoomFor(ctx, app.m_szDestDir, required);
+  // Every file fills whole clusters of the new drive.
+  return RoomFor(ctx, app.m_szDestDir, [&sizes](std::optional<std::uint64_t> cluster) { return SpaceForFiles(sizes, cluster); });
 }
 
 TransferOutcome MoveDataSet(CommandContext& ctx) {

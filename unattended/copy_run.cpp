@@ -1,5 +1,6 @@
 #include "unattended/copy_run.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -122,7 +123,10 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
   std::vector<std::string> created;
   if (!folder || !MakeDestinationExist(*folder, ctx, &created)) return ExitCode::DestinationUnusable;
   ApplyCopyDestination({*folder, {}, created}, app);
-  if (!RoomOrLog(RoomFor(command, app.m_szDestDir, app.m_nRequiredSize), ctx, kCopyDestUnreadableMessage,
+  const SpaceNeeded needed = [&app](std::optional<std::uint64_t> cluster) {
+    return std::max(app.m_nRequiredSize, SpaceOnVolume(app, app.m_bKind, cluster));
+  };
+  if (!RoomOrLog(RoomFor(command, app.m_szDestDir, needed), ctx, kCopyDestUnreadableMessage,
                  kCopyDestTooSmallMessage))
     return ExitCode::DestinationUnusable;
 

@@ -79,6 +79,7 @@ TEST(CopyWizard, StepsAndTheirWaysBack) {
        1},
       {"one byte short of the required size returns to the destination",
        [](CommandWorld& w) {
+         w.disks.drives['D'].clusterBytes = 1;  // the byte count is what the files take
          w.disks.drives['D'].freeBytes = CommandWorld::kWordAndPdfBytes - 1;
          w.DiscWait(kOk);
          w.SelectKinds(kOk);
@@ -88,8 +89,34 @@ TEST(CopyWizard, StepsAndTheirWaysBack) {
        },
        {Warning(kNoRoom)},
        1},
+      {"with 4 KiB clusters the byte count is not enough: each of the three files fills a cluster",
+       [](CommandWorld& w) {
+         w.disks.drives['D'].clusterBytes = 4096;
+         w.disks.drives['D'].freeBytes = 3 * 4096 - 1;
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kOk);
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {Warning(kNoRoom)},
+       1},
+      {"with 4 KiB clusters exactly the clusters the files fill are enough",
+       [](CommandWorld& w) {
+         w.disks.drives['D'].clusterBytes = 4096;
+         w.disks.drives['D'].freeBytes = 3 * 4096;
+         w.DiscWait(kOk);
+         w.SelectKinds(kOk);
+         w.CopyDest(kOk);
+         w.Answer({kNo});
+         w.CopyDest(kCancel);
+         w.SelectKinds(kCancel);
+       },
+       {Question(kStart)},
+       1},
       {"exactly the required size is enough",
        [](CommandWorld& w) {
+         w.disks.drives['D'].clusterBytes = 1;
          w.disks.drives['D'].freeBytes = CommandWorld::kWordAndPdfBytes;
          w.DiscWait(kOk);
          w.SelectKinds(kOk);

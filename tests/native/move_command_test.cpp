@@ -59,6 +59,7 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
       {"one byte less than the kind folders hold (a stale copy size of 0 notwithstanding)",
        [](CommandWorld& w) {
          w.app.m_nRequiredSize = 0;
+         w.disks.drives['G'].clusterBytes = 1;  // the byte count is what the files take
          w.disks.drives['G'].freeBytes = CommandWorld::kDataBytes - 1;
          w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
@@ -70,7 +71,31 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
       {"exactly what the kind folders hold (a stale copy size of 1 TiB notwithstanding)",
        [](CommandWorld& w) {
          w.app.m_nRequiredSize = std::uint64_t{1} << 40;
+         w.disks.drives['G'].clusterBytes = 1;
          w.disks.drives['G'].freeBytes = CommandWorld::kDataBytes;
+         w.DataList(CommandDialog::MoveList, kOk);
+         w.MoveDest(kOk);
+         w.Answer({kNo});
+         w.MoveDest(kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
+       },
+       {Question(kStart)},
+       1},
+      {"with 4 KiB clusters each of the four files fills one: one byte less is too little",
+       [](CommandWorld& w) {
+         w.disks.drives['G'].clusterBytes = 4096;
+         w.disks.drives['G'].freeBytes = 4 * 4096 - 1;
+         w.DataList(CommandDialog::MoveList, kOk);
+         w.MoveDest(kOk);
+         w.MoveDest(kCancel);
+         w.DataList(CommandDialog::MoveList, kCancel);
+       },
+       {Warning(kNoRoom)},
+       1},
+      {"with 4 KiB clusters exactly the clusters the files fill are enough",
+       [](CommandWorld& w) {
+         w.disks.drives['G'].clusterBytes = 4096;
+         w.disks.drives['G'].freeBytes = 4 * 4096;
          w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);
          w.Answer({kNo});
@@ -83,6 +108,7 @@ TEST(MoveSteps, StepsBackAndTheFreeSpaceTest) {
        [](CommandWorld& w) {
          w.files.AddFile(kOld + "\\memo.txt", 100000);
          w.files.AddFile(kOld + "\\TIF", 50000);
+         w.disks.drives['G'].clusterBytes = 1;
          w.disks.drives['G'].freeBytes = CommandWorld::kDataBytes;
          w.DataList(CommandDialog::MoveList, kOk);
          w.MoveDest(kOk);

@@ -70,6 +70,11 @@ TEST(UnattendedCopy, OutcomesAndTheirExitCodes) {
        ExitCode::NotFound, {}, "X:\\discs\\bio07\\TestDoc_C が見つかりません。"},
       {"a source folder the current folder would complete", "/copy discs\\bio07 D: /label TAV07B_S", nothing,
        ExitCode::UsageError, {}, "コピー元はドライブから始まるフォルダか \\\\サーバー\\共有\\… で指定してください: discs\\bio07"},
+      {"another disc of the same label put in while the disc was measured", "/copy E: D:",
+       [](UnattendedWorld& w) {
+         w.files.onListTree = [&w](const std::string&) { w.disks.drives['E'].serial = 0x0BADF00D; };
+       },
+       ExitCode::NotFound, {}, "Tavのディスクがセットされているか確認してください。"},
       {"a disc without rights", "/copy E: D:", [](UnattendedWorld& w) { w.app.m_bAdmin[kBiologyRow] = false; },
        ExitCode::NoRights, {}, "Tav2007 生物 をコピーする権限がありません。"},
       {"a destination that is no fixed drive", "/copy E: X:", nothing, ExitCode::DestinationUnusable, {},
