@@ -2,6 +2,7 @@
 // How a copy, move or delete of a data set ended. Every outcome but Done and
 // TwinLagging leaves the data set and its record exactly as they were.
 #include <string>
+#include <string_view>
 
 enum class Transfer {
   Done,          // completely in its new state, the record naming it
@@ -18,4 +19,12 @@ struct TransferOutcome {
   // folder of a move, what a delete had set aside). Already unregistered.
   std::string leftover;
   bool Finished() const { return result == Transfer::Done || result == Transfer::TwinLagging; }
+};
+
+// What a move or a delete says of its outcome, in either front end.
+struct TransferTexts {
+  std::string_view interrupted;   // Failed and Unreachable
+  std::string_view completed;     // Done and TwinLagging
+  std::string_view recordFailed;  // RecordFailed, and TwinLagging before the completion
+  std::string (*leftover)(const std::string& folder);  // the warning naming what stayed
 };

@@ -36,27 +36,15 @@ void RunDeleteCommand(CommandContext& ctx) {
   if (ctx.busy) return;
   for (;;) {
     if (!ChooseAndConfirm(ctx)) return;
-    const TransferOutcome outcome = DeleteDataSet(ctx);
-    switch (outcome.result) {
-      case Transfer::Done:
-      case Transfer::TwinLagging:
-        // The subject's own record is gone; only its "General" twin stays.
-        if (outcome.result == Transfer::TwinLagging) Warn(ctx, kRegistryDeleteFailedMessage);
-        if (!outcome.leftover.empty()) Warn(ctx, SetAsideLeftMessage(outcome.leftover));
-        Inform(ctx, kDeleteCompletedMessage);
-        break;
-      case Transfer::RecordFailed:
-        Warn(ctx, kRegistryDeleteFailedMessage);
-        break;
-      default:
-        Warn(ctx, kDeleteInterruptedMessage);
-        break;
-    }
+    ShowTransferOutcome(ctx, DeleteDataSet(ctx), kDeleteTexts);
     if (!AskYes(ctx, kAnotherQuestion)) return;
   }
 }
 
 std::string SetAsideLeftMessage(const std::string& folder) { return FormatText(kSetAsideLeftFormat, {folder}); }
+
+const TransferTexts kDeleteTexts = {kDeleteInterruptedMessage, kDeleteCompletedMessage, kRegistryDeleteFailedMessage,
+                                    SetAsideLeftMessage};
 
 TransferOutcome DeleteDataSet(CommandContext& ctx) {
   BusyScope busy(ctx);

@@ -22,6 +22,8 @@ TransferOutcome DeleteDataSet(CommandContext& ctx);
 
 // The warning after a delete whose set-aside folders could not all go.
 std::string SetAsideLeftMessage(const std::string& folder);
+// What a delete says of its outcome, in either front end.
+extern const TransferTexts kDeleteTexts;
 
 extern const char* const kDeleteInterruptedMessage;  // "削除を中断しました。"
 extern const char* const kDeleteCompletedMessage;    // "削除を完了しました。"

@@ -83,22 +83,7 @@ void RunMoveCommand(CommandContext& ctx) {
   if (ctx.busy) return;
   for (;;) {
     if (!RunMoveSteps(ctx)) return;
-    const TransferOutcome outcome = MoveDataSet(ctx);
-    switch (outcome.result) {
-      case Transfer::Done:
-      case Transfer::TwinLagging:
-        // The subject's own record moved along; only its "General" twin lags.
-        if (outcome.result == Transfer::TwinLagging) Warn(ctx, kRegistryWriteFailedMessage);
-        if (!outcome.leftover.empty()) Warn(ctx, OldFolderLeftMessage(outcome.leftover));
-        Inform(ctx, kMoveCompletedMessage);
-        break;
-      case Transfer::RecordFailed:
-        Warn(ctx, kRegistryWriteFailedMessage);
-        break;
-      default:
-        Warn(ctx, kMoveInterruptedMessage);
-        break;
-    }
+    ShowTransferOutcome(ctx, MoveDataSet(ctx), kMoveTexts);
     if (!AskYes(ctx, kAnotherQuestion)) return;
   }
 }
@@ -106,6 +91,9 @@ void RunMoveCommand(CommandContext& ctx) {
 std::string OldFolderLeftMessage(const std::string& oldFolder) {
   return FormatText(kOldFolderLeftFormat, {oldFolder});
 }
+
+const TransferTexts kMoveTexts = {kMoveInterruptedMessage, kMoveCompletedMessage, kRegistryWriteFailedMessage,
+                                  OldFolderLeftMessage};
 
 Room RoomForMove(CommandContext& ctx) {
   const TavAppState& app = ctx.app;

@@ -27,6 +27,8 @@ TransferOutcome MoveDataSet(CommandContext& ctx);
 
 // The warning after a move whose old kind folders could not all be deleted.
 std::string OldFolderLeftMessage(const std::string& oldFolder);
+// What a move says of its outcome, in either front end.
+extern const TransferTexts kMoveTexts;
 
 extern const char* const kMoveDestUnreadableMessage;  // "移動先フォルダにアクセスできません。"
 extern const char* const kMoveDestTooSmallMessage;    // "移動先フォルダの空き容量が足りません。"

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue/data_dir_records.h"
 #include "copy/content_selection.h"
 #include "copy/copy_command.h"
 #include "copy/disc_detection.h"
@@ -12,6 +13,11 @@
 #include "unattended/transfer_steps.h"
 
 namespace {
+
+// A copy leaves nothing behind that it could name.
+std::string NothingLeft(const std::string&) { return {}; }
+const TransferTexts kCopyTexts = {kCopyInterruptedMessage, kCopyCompletedMessage, kRegistryWriteFailedMessage,
+                                  NothingLeft};
 
 std::string KindList(const KindFlags& kinds) {
   std::string list;
@@ -134,6 +140,6 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
   // The disc could have been swapped while the tool measured it.
   if (request.sourceKind == SourceKind::CdRomDrive &&
       !IsIdentifiedDiscInDrive(command.disks, IdentifiedDiscOf(app)))
-    return ReportTransfer({Transfer::DiscChanged, {}}, ctx, kCopyInterruptedMessage, kCopyCompletedMessage);
-  return ReportTransfer(CopySelectedKinds(command), ctx, kCopyInterruptedMessage, kCopyCompletedMessage);
+    return ReportTransfer({Transfer::DiscChanged, {}}, ctx, kCopyTexts);
+  return ReportTransfer(CopySelectedKinds(command), ctx, kCopyTexts);
 }

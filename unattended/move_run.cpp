@@ -23,5 +23,5 @@ ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
     return ExitCode::DestinationUnusable;
 
   ctx.log.Line("移動を開始します: " + app.m_szDestDir);
-  return ReportTransfer(MoveDataSet(command), ctx, kMoveInterruptedMessage, kMoveCompletedMessage);
+  return ReportTransfer(MoveDataSet(command), ctx, kMoveTexts);
 }

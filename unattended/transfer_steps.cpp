@@ -33,22 +33,23 @@ bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, co
   return room == Room::Enough;
 }
 
-ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, const char* interruptedMessage,
-                        const char* completedMessage) {
+ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, const TransferTexts& texts,
+                        std::string_view doneStep) {
   switch (outcome.result) {
     case Transfer::Done:
-      if (!outcome.leftover.empty()) ctx.log.Line(OldFolderLeftMessage(outcome.leftover));
-      ctx.log.Line(completedMessage);
+      if (!doneStep.empty()) ctx.log.Line(doneStep);
+      if (!outcome.leftover.empty()) ctx.log.Line(texts.leftover(outcome.leftover));
+      ctx.log.Line(texts.completed);
       return ExitCode::Done;
     case Transfer::TwinLagging:
     case Transfer::RecordFailed:
       // The subject's record or its "General" twin does not say what the
       // disk holds.
-      ctx.log.Line(kRegistryWriteFailedMessage);
+      ctx.log.Line(texts.recordFailed);
       return ExitCode::RecordFailed;
     case Transfer::Unreachable:
       ctx.log.Line(ctx.command.app.m_szDataDir + " にアクセスできません。");
-      ctx.log.Line(interruptedMessage);
+      ctx.log.Line(texts.interrupted);
       return ExitCode::NotFound;
     case Transfer::DiscChanged:
       ctx.log.Line(kCheckDiscMessage);
@@ -56,6 +57,6 @@ ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, 
     case Transfer::Failed:
       break;
   }
-  ctx.log.Line(interruptedMessage);
+  ctx.log.Line(texts.interrupted);
   return ExitCode::OperationFailed;
 }

@@ -24,10 +24,11 @@ bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx, std
 // Logs the warning of a room check that did not find enough; true for Enough.
 bool RoomOrLog(Room room, UnattendedContext& ctx, const char* unknownMessage, const char* tooSmallMessage);
 
-// The outcome of a copy or move logged and mapped to the exit code: Done
-// (with a line naming an old folder that could not be removed), RecordFailed
-// for a record that could not be written (or whose "General" twin could
-// not), OperationFailed, NotFound for a folder that cannot be reached or a
-// disc that changed.
-ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, const char* interruptedMessage,
-                        const char* completedMessage);
+// The outcome of a copy, move or delete logged and mapped to the exit code:
+// Done (after a line naming what stayed behind once the record changed),
+// RecordFailed for a record that could not be changed (or whose "General"
+// twin could not), OperationFailed, NotFound for a folder that cannot be
+// reached or a disc that changed. `doneStep`, when given, is logged before
+// the completion.
+ExitCode ReportTransfer(const TransferOutcome& outcome, UnattendedContext& ctx, const TransferTexts& texts,
+                        std::string_view doneStep = {});
