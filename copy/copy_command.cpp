@@ -7,6 +7,7 @@
 #include "command/command_prompts.h"
 #include "command/free_space.h"
 #include "command/tree_checks.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
@@ -144,6 +145,7 @@ bool CopySelectedKinds(CommandContext& ctx) {
   // drive or a file server; never a path the current folder would complete.
   if (!IsAbsoluteFolderPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
     return false;
+  if (!DataFolderLevelsTrusted(ctx.files, app.m_szDestDir)) return false;
   const std::string discFolder = DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject);
   const std::vector<std::string> sources = KindFolderList(discFolder, app.m_bKind);
   const std::vector<std::string> targets = KindFolderList(app.m_szDestDir, app.m_bKind);
@@ -153,8 +155,20 @@ bool CopySelectedKinds(CommandContext& ctx) {
     for (const auto& path : *list)
       if (!FitsShellPath(path)) return false;
 
+  // Listed before the shell starts: a source the tool cannot walk (a link
+  // inside it) or one holding two names that are one name on the hard disk
+  // (a case-sensitive share) is refused with nothing copied.
+  std::vector<std::vector<FileEntry>> onDisc;
+  for (const auto& source : sources) {
+    auto entries = ctx.files.ListTree(source);
+    if (!entries || !NamesDistinctToWindows(*entries)) return false;
+    onDisc.push_back(std::move(*entries));
+  }
+
   if (!ctx.files.RunShellOperation(ShellOp::Copy, sources, app.m_szDestDir).Succeeded()) return false;
-  return KindFoldersArrived(ctx.files, sources, targets);
+  for (std::size_t i = 0; i < targets.size(); ++i)
+    if (!FilesArrived(ctx.files, onDisc[i], targets[i])) return false;
+  return true;
 }
 
 bool KindFoldersArrived(IFileSystem& files, const std::vector<std::string>& sources,

@@ -5,6 +5,7 @@
 
 #include "command/command_prompts.h"
 #include "command/tree_checks.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
@@ -51,8 +52,8 @@ bool DeleteKindFolders(CommandContext& ctx) {
   // not plain could name a drive's own top-level folders, and past the
   // shell's length limit a kind folder would look absent and its record
   // would go with the data still on disk.
-  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir);
-  if (!dataDir) return false;
+  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir, ctx.app.m_szSubject);
+  if (!dataDir || !DataFolderLevelsTrusted(files, *dataDir)) return false;
 
   const std::vector<std::string> kindFolders = PresentKindFolderList(files, *dataDir);
   if (kindFolders.empty()) return true;  // nothing to delete; the record goes

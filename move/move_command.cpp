@@ -7,6 +7,7 @@
 #include "command/command_prompts.h"
 #include "command/free_space.h"
 #include "command/tree_checks.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
@@ -23,15 +24,15 @@ constexpr const char* kStartQuestion = "移動を開始しますか？";
 constexpr const char* kAnotherQuestion = "別のデータを移動しますか？";
 
 bool OnSameDrive(std::string_view a, std::string_view b) {
-  return !a.empty() && !b.empty() && AsciiUpper(a.substr(0, 1)) == AsciiUpper(b.substr(0, 1));
+  return !a.empty() && !b.empty() && SameNameToWindows(a.substr(0, 1), b.substr(0, 1));
 }
 
 // What the move will need on the new drive: the files of the kind folders
 // that will actually be moved. A kind folder that cannot be listed adds
 // nothing here; the move itself then refuses, since it cannot prove it. So
 // does a data folder that is not plain, which is not walked at all.
-std::uint64_t BytesToMove(IFileSystem& files, const std::string& registeredFolder) {
-  const auto dataDir = ActionableDataFolder(files, registeredFolder);
+std::uint64_t BytesToMove(IFileSystem& files, const std::string& registeredFolder, const std::string& subjectCode) {
+  const auto dataDir = ActionableDataFolder(files, registeredFolder, subjectCode);
   if (!dataDir) return 0;
   std::uint64_t total = 0;
   for (const auto& folder : PresentKindFolderList(files, *dataDir)) total += TreeSize(files, folder).value_or(0);
@@ -97,7 +98,7 @@ Room RoomForMove(CommandContext& ctx) {
   std::uint64_t required = 0;
   {
     BusyScope busy(ctx);  // measuring walks whole trees
-    required = BytesToMove(ctx.files, app.m_szDataDir);
+    required = BytesToMove(ctx.files, app.m_szDataDir, app.m_szSubject);
   }
   return RoomFor(ctx, app.m_szDestDir, required);
 }
@@ -108,9 +109,10 @@ bool MoveKindFolders(CommandContext& ctx) {
   // A folder that is not plain could name a drive's own top-level folders
   // once the kind names are joined to it; a path too long for the shell (or
   // for the presence probe) would be skipped or truncated rather than refused.
-  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir);
-  const auto destDir = ActionableDataFolder(files, ctx.app.m_szDestDir);
+  const auto dataDir = ActionableDataFolder(files, ctx.app.m_szDataDir, ctx.app.m_szSubject);
+  const auto destDir = ActionableDataFolder(files, ctx.app.m_szDestDir, ctx.app.m_szSubject);
   if (!dataDir || !destDir) return false;
+  if (!DataFolderLevelsTrusted(files, *dataDir) || !DataFolderLevelsTrusted(files, *destDir)) return false;
 
   const KindFlags present = PresentKinds(files, *dataDir);
   const std::vector<std::string> sources = KindFolderList(*dataDir, present);

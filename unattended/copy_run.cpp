@@ -119,7 +119,9 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
   ctx.log.Line("コピーするデータ: " + KindList(kinds->kinds) + "\t" + RequiredSpaceLine(kinds->requiredBytes));
 
   const auto folder = ComposeDestination(request.driveLetter, ctx);
-  if (!folder || !MakeDestinationExist(*folder, ctx)) return ExitCode::DestinationUnusable;
+  if (!folder || !DestinationLevelsTrusted(*folder, ctx, kCopyDestUnreadableMessage) ||
+      !MakeDestinationExist(*folder, ctx))
+    return ExitCode::DestinationUnusable;
   ApplyCopyDestination({*folder, {}}, app);
   if (!RoomOrLog(RoomFor(command, app.m_szDestDir, app.m_nRequiredSize), ctx, kCopyDestUnreadableMessage,
                  kCopyDestTooSmallMessage))

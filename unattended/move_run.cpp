@@ -16,7 +16,10 @@ ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
     ctx.log.Line(kSameFolderMessage);
     return ExitCode::DestinationUnusable;
   }
-  if (!MakeDestinationExist(*folder, ctx)) return ExitCode::DestinationUnusable;
+  // The source first: a refused move creates nothing, not even the destination.
+  if (!SourceLevelsTrusted(app.m_szDataDir, ctx, kMoveInterruptedMessage)) return ExitCode::OperationFailed;
+  if (!DestinationLevelsTrusted(*folder, ctx, kMoveDestUnreadableMessage) || !MakeDestinationExist(*folder, ctx))
+    return ExitCode::DestinationUnusable;
   ApplyMoveDestination({*folder, app.m_szDataDir}, app);
   if (!RoomOrLog(RoomForMove(command), ctx, kMoveDestUnreadableMessage, kMoveDestTooSmallMessage))
     return ExitCode::DestinationUnusable;

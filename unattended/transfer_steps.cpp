@@ -1,6 +1,7 @@
 #include "unattended/transfer_steps.h"
 
 #include "catalogue/content_kinds.h"
+#include "command/trusted_levels.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/windows_path.h"
 #include "ui/folder_path_rules.h"
@@ -12,6 +13,20 @@ std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx
   }
   const TavAppState& app = ctx.command.app;
   return DataFolder(drive, app.m_szYear, app.m_szSubject);
+}
+
+bool DestinationLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* unusableMessage) {
+  if (DataFolderLevelsTrusted(ctx.command.files, folder)) return true;
+  ctx.log.Line(folder + " はリンクか他のユーザーのフォルダを通ります。");
+  ctx.log.Line(unusableMessage);
+  return false;
+}
+
+bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* failedMessage) {
+  if (DataFolderLevelsTrusted(ctx.command.files, WithoutTrailingBackslash(folder))) return true;
+  ctx.log.Line(folder + " はリンクか他のユーザーのフォルダを通ります。");
+  ctx.log.Line(failedMessage);
+  return false;
 }
 
 bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx) {

@@ -14,6 +14,15 @@
 // logged reason otherwise.
 std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx);
 
+// Every existing level of the destination `folder` is the tool's to act in
+// (DataFolderLevelsTrusted); otherwise `unusableMessage` is logged and false.
+// Asked before anything is created.
+bool DestinationLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* unusableMessage);
+
+// The registered data folder of a /move or /delete is the tool's to act on
+// (DataFolderLevelsTrusted); otherwise `failedMessage` is logged and false.
+bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* failedMessage);
+
 // Creates every missing level of `folder`; false, with the reason logged,
 // when that fails.
 bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx);

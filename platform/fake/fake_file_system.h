@@ -51,6 +51,10 @@ class FakeFileSystem : public IFileSystem {
   std::map<std::string, std::optional<std::string>> fullPaths;  // path as given -> its full form
   std::vector<ShellCall> shellCalls;
   std::vector<std::string> createdFolders;
+  // Folded path -> the SDDL of the descriptor the folder was created with, for
+  // every folder the port created (CreateFolder, the shell's destination
+  // levels); folders that came any other way have none (they inherit).
+  std::map<std::string, std::string> folderSddl;
 
  private:
   struct Node {
@@ -62,6 +66,7 @@ class FakeFileSystem : public IFileSystem {
   static std::string Fold(const std::string& path);
   static std::string Parent(const std::string& path);
   bool IsBelowOrAt(const std::string& folded, const std::string& prefix) const;
+  void CreateMissingLevels(const std::string& folder);
   void CopyTree(const std::string& source, const std::string& target);
   std::map<std::string, Node> nodes_;
 };

@@ -202,7 +202,8 @@ TEST(CopyOutcome, AfterTheConfirmation) {
        {Warning(kInterrupted), Question(kAnotherDisc)},
        1,
        std::nullopt},
-      {"the shell returns 0 for a chosen kind the disc does not have",
+      // Its folder cannot be listed before the copy: refused with nothing copied.
+      {"a chosen kind the disc does not have never reaches the shell",
        [](CommandWorld& w) {
          w.files.Remove("E:\\TestDoc_B\\PDF");
          w.files.shellHook = [&w](ShellOp op, auto&, auto& to) {
@@ -212,7 +213,7 @@ TEST(CopyOutcome, AfterTheConfirmation) {
        },
        {kNo},
        {Warning(kInterrupted), Question(kAnotherDisc)},
-       1,
+       0,
        std::nullopt},
       {"the subject key cannot be written",
        [](CommandWorld& w) { w.registry.Deny(RegRoot::LocalMachine, RecordKey("Biology")); },
@@ -459,9 +460,9 @@ TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryTheShellCopyAndItsChecks) {
   NoteBusyDialogs(seen);
   RunCopyCommand(ctx);
   // First the disc's three kind folders are measured (the INI gives no sizes); then each
-  // pass: the shell copy, then the disc's two kind folders and their copies
-  // walked to prove the copy.
-  const std::vector<std::string> pass = {"shell: busy", "walk: busy", "walk: busy", "walk: busy", "walk: busy"};
+  // pass: the disc's two kind folders listed, the shell copy, then their
+  // copies walked to prove it.
+  const std::vector<std::string> pass = {"walk: busy", "walk: busy", "shell: busy", "walk: busy", "walk: busy"};
   std::vector<std::string> expected = {"walk: busy", "walk: busy", "walk: busy", "free space: busy"};
   for (int i = 0; i < 2; ++i) expected.insert(expected.end(), pass.begin(), pass.end());
   EXPECT_EQ(seen, expected);

@@ -203,13 +203,13 @@ TEST(DeleteOutcome, EarthRecordAndItsGeneralTwin) {
 // be probed or handed to the shell: refused, nothing deleted, record kept.
 TEST(DeletePaths, KindFolderPathsOf260CharactersChangeNothing) {
   const struct {
-    std::size_t japaneseChars;  // "D:\" + that many "表"; "\Ichitaro" adds 9
+    std::size_t folderUnits;  // "\Ichitaro" adds 9
     bool deleted;
-  } cases[] = {{247, true}, {248, false}};
+  } cases[] = {{250, true}, {251, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.japaneseChars);
+    SCOPED_TRACE(c.folderUnits);
     CommandWorld w;
-    const std::string folder = JapanesePath('D', c.japaneseChars);
+    const std::string folder = JapaneseDataFolder('D', c.folderUnits);
     w.RegisterDataSet(folder);
     w.DataList(CommandDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});

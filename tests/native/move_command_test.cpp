@@ -312,9 +312,9 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
     bool moved;
   } cases[] = {
       // "\Ichitaro" is the longest suffix: 9 characters.
-      {"old folder at the limit", JapanesePath('D', 247), kNew, true},        // 250 + 9 = 259
-      {"old folder past the limit", JapanesePath('D', 248), kNew, false},     // 260
-      {"new folder past the limit", kOld, JapanesePath('G', 248), false},
+      {"old folder at the limit", JapaneseDataFolder('D', 250), kNew, true},        // 250 + 9 = 259
+      {"old folder past the limit", JapaneseDataFolder('D', 251), kNew, false},     // 260
+      {"new folder past the limit", kOld, JapaneseDataFolder('G', 251), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
