@@ -22,7 +22,10 @@ bool DataFolderLevelsTrusted(IFileSystem& files, std::string_view dataFolder) {
   for (std::size_t slash = folder.find('\\', 3); slash != std::string::npos; slash = folder.find('\\', slash + 1))
     if (!LevelTrusted(files, folder.substr(0, slash))) return false;
   if (!LevelTrusted(files, folder)) return false;
-  for (const ContentKindInfo& info : kContentKinds)
-    if (!LevelTrusted(files, KindFolderPath(folder, info.kind))) return false;
+  for (const ContentKindInfo& info : kContentKinds) {
+    const std::string kindFolder = KindFolderPath(folder, info.kind);
+    if (!LevelTrusted(files, kindFolder)) return false;
+    if (files.IsFolder(kindFolder) && !files.ListTree(kindFolder)) return false;
+  }
   return true;
 }

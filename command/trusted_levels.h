@@ -13,7 +13,9 @@
 // drive root ("D:\KR_LAB") down to each of the seven kind folders
 // ("D:\KR_LAB\Tav2007\TestDoc_B\Word") is no reparse point and has a trusted
 // owner (Administrators, SYSTEM, TrustedInstaller or the running user).
-// Levels that do not exist yet pass: the tool creates them itself. A path
-// that is not a drive-rooted data folder ("X:\" and at least one level)
-// never passes.
+// Levels that do not exist yet pass: the tool creates them itself. Below an
+// existing kind folder nothing may be a reparse point either (its walk must
+// succeed): the shell would copy or move into a link inside it, or delete
+// through one. A path that is not a drive-rooted data folder ("X:\" and at
+// least one level) never passes.
 bool DataFolderLevelsTrusted(IFileSystem& files, std::string_view dataFolder);

@@ -23,8 +23,10 @@ bool DestinationLevelsTrusted(const std::string& folder, UnattendedContext& ctx,
 }
 
 bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* failedMessage) {
-  if (DataFolderLevelsTrusted(ctx.command.files, WithoutTrailingBackslash(folder))) return true;
-  ctx.log.Line(folder + " はリンクか他のユーザーのフォルダを通ります。");
+  const auto actionable = ActionableDataFolder(ctx.command.files, folder, ctx.command.app.m_szSubject);
+  if (actionable && DataFolderLevelsTrusted(ctx.command.files, *actionable)) return true;
+  ctx.log.Line(folder + (actionable ? " はリンクか他のユーザーのフォルダを通ります。"
+                                    : " はこのツールのデータフォルダではありません。"));
   ctx.log.Line(failedMessage);
   return false;
 }

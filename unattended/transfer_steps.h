@@ -19,8 +19,10 @@ std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx
 // Asked before anything is created.
 bool DestinationLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* unusableMessage);
 
-// The registered data folder of a /move or /delete is the tool's to act on
-// (DataFolderLevelsTrusted); otherwise `failedMessage` is logged and false.
+// The registered data folder of a /move is the tool's to act on: in plain
+// form and of its layout (ActionableDataFolder), every level trusted
+// (DataFolderLevelsTrusted); otherwise `failedMessage` is logged and false,
+// before the destination is made.
 bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* failedMessage);
 
 // Creates every missing level of `folder`; false, with the reason logged,

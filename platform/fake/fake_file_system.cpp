@@ -145,6 +145,8 @@ std::optional<std::vector<FileEntry>> FakeFileSystem::ListTree(const std::string
   for (const auto& [folded, node] : nodes_)
     if (folded.rfind(prefix, 0) == 0)
       entries.push_back({node.path.substr(prefix.size()), node.size, node.folder});
+  if (const auto extra = extraEntries.find(Fold(folder)); extra != extraEntries.end())
+    entries.insert(entries.end(), extra->second.begin(), extra->second.end());
   return entries;
 }
 

@@ -49,6 +49,9 @@ class FakeFileSystem : public IFileSystem {
   std::set<std::string> refuseCreate;  // folded paths whose CreateFolder fails
   std::set<std::string> refuseList;    // folded paths of folders whose tree cannot be listed
   std::map<std::string, std::optional<std::string>> fullPaths;  // path as given -> its full form
+  // Folded folder -> entries its listing shows besides its own tree: a name
+  // that a case-sensitive file server holds beside one differing only in case.
+  std::map<std::string, std::vector<FileEntry>> extraEntries;
   std::vector<ShellCall> shellCalls;
   std::vector<std::string> createdFolders;
   // Folded path -> the SDDL of the descriptor the folder was created with, for
