@@ -66,6 +66,8 @@ bool IsLink(const std::string& path) {
 }  // namespace
 
 bool Plant(const std::string& target, const std::string& link) {
+  // ln would put the link inside a folder already there.
+  if (GetFileAttributesW(Wide(link).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
   const std::string from = UnixPath(target), to = UnixPathOfNew(link);
   if (from.empty() || to.empty()) return false;
   return RunHost({"/bin/ln", "-s", from, to}) && IsLink(link);

@@ -8,8 +8,9 @@
 
 namespace unix_link {
 
-// A symbolic link at `link` (a Windows path whose folder exists) to the
-// folder `target` (a Windows path). False when Wine or ln refused.
+// A symbolic link at `link` (a Windows path whose folder exists and where
+// nothing is yet) to the folder `target` (a Windows path). False when Wine
+// or ln refused.
 bool Plant(const std::string& target, const std::string& link);
 // Removes the link itself, never what it points to; true when nothing of
 // that name is left. A real folder there is left alone (false).
