@@ -19,8 +19,11 @@ bool HasRightsOnDisc(const TavAppState& app);
 // m_szSubject, kinds of m_bKind in kind order) into m_szDestDir with one shell
 // call, with the busy flag set around it. True only when the shell reported
 // success, nothing was aborted, and every file of those kind folders is now in
-// the data folder with its size. Paths the shell cannot take are refused
-// without calling it. What was copied before a failure stays.
+// the data folder with its size. Paths the shell cannot take, a data folder
+// with a level that is a link or someone else's (DataFolderLevelsTrusted), a
+// source kind folder that cannot be walked (a link inside) or that holds two
+// names which are one to Windows are refused without calling it. What was
+// copied before a failure stays.
 bool CopySelectedKinds(CommandContext& ctx);
 
 // The copy's arrival check: every file of each source kind folder is in the

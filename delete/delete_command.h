@@ -10,6 +10,8 @@ void RunDeleteCommand(CommandContext& ctx);
 // the busy flag set around the whole step. True when there was nothing to
 // delete, or when the shell reported success, nothing was aborted, and every
 // listed kind folder is gone; only then is the data folder removed (when
-// empty). Files or folders of other names stay. A malformed folder or a path
-// the shell cannot take fails without calling it.
+// empty). Files or folders of other names stay. A malformed folder, one not
+// named TestDoc_<m_szSubject>, one with a level that is a link or someone
+// else's (DataFolderLevelsTrusted), or a path the shell cannot take fails
+// without calling it.
 bool DeleteKindFolders(CommandContext& ctx);

@@ -17,7 +17,9 @@ Room RoomForMove(CommandContext& ctx);
 // was nothing to move, or when the shell reported success, nothing was
 // aborted, and every listed kind folder has left the old folder and arrived
 // whole in the new one; only then is the old data folder removed (when
-// empty). A malformed folder or a path the shell cannot take fails without
+// empty). A malformed folder, one not named TestDoc_<m_szSubject>, a level
+// of either folder that is a link or someone else's
+// (DataFolderLevelsTrusted), or a path the shell cannot take fails without
 // calling it.
 bool MoveKindFolders(CommandContext& ctx);
 

@@ -131,17 +131,31 @@ bool SidIsTokenUser(PSID sid) {
   return same;
 }
 
-// The owner is someone an ordinary user cannot be. A level whose owner
-// cannot be read (no security on the volume, access refused) is not trusted.
+// A FAT or exFAT volume keeps no owners (and no reparse points): there
+// nobody's folder is anyone else's, and data sets kept on such a fixed drive
+// stay within reach of the tool.
+bool VolumeKeepsNoSecurity(const std::wstring& path) {
+  wchar_t root[MAX_PATH + 1] = {};
+  DWORD flags = 0;
+  return GetVolumePathNameW(path.c_str(), root, MAX_PATH + 1) &&
+         GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
+         !(flags & FILE_PERSISTENT_ACLS);
+}
+
+// The owner is someone an ordinary user cannot be. On a volume that keeps
+// security, a level whose owner cannot be read (access refused) is not
+// trusted.
 bool OwnerTrusted(const std::wstring& path) {
   PSID owner = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
                             nullptr, &descriptor) != ERROR_SUCCESS)
-    return false;
-  const bool trusted = owner && IsValidSid(owner) &&
-                       (SidIsWellKnown(owner, WinBuiltinAdministratorsSid) || SidIsWellKnown(owner, WinLocalSystemSid) ||
-                        SidIsTrustedInstaller(owner) || SidIsTokenUser(owner));
+    return VolumeKeepsNoSecurity(path);
+  const bool trusted = owner && IsValidSid(owner)
+                           ? SidIsWellKnown(owner, WinBuiltinAdministratorsSid) ||
+                                 SidIsWellKnown(owner, WinLocalSystemSid) || SidIsTrustedInstaller(owner) ||
+                                 SidIsTokenUser(owner)
+                           : VolumeKeepsNoSecurity(path);
   LocalFree(descriptor);
   return trusted;
 }
