@@ -24,6 +24,12 @@ WorkingFolders WorkingFoldersOf(std::string_view dataFolder) {
           WithSuffix(dataFolder, ".tavdelete")};
 }
 
+bool WorkingFoldersFree(IFileSystem& files, const WorkingFolders& work) {
+  for (const auto* folder : {&work.stage, &work.commit, &work.aside, &work.gather, &work.removal})
+    if (files.InspectLevel(*folder).exists) return false;
+  return true;
+}
+
 std::string ChildPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
   if (!path.empty() && path.back() != '\\') path += '\\';

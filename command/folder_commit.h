@@ -22,6 +22,9 @@ struct WorkingFolders {
   std::string removal;  // a delete: the kind folders, set aside before the record goes
 };
 WorkingFolders WorkingFoldersOf(std::string_view dataFolder);
+// None of them exists: a command makes its own, fresh, and never works in
+// one that someone else put there (a link to their folder, say).
+bool WorkingFoldersFree(IFileSystem& files, const WorkingFolders& work);
 
 // Renames and created folders in the order they were made, for an undo in
 // reverse order.

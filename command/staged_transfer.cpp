@@ -69,7 +69,7 @@ TransferOutcome StageAndCommit(IFileSystem& files, const std::vector<std::string
                                const RecordWrite& writeRecord) {
   const WorkingFolders work = WorkingFoldersOf(dataFolder);
   if (sources.empty() || sources.size() != listings.size()) return {};
-  if (!files.CreateFolder(work.stage)) return {};
+  if (!WorkingFoldersFree(files, work) || !files.CreateFolder(work.stage)) return {};
   // Removed on every way out but the commit, which renames it.
   const auto discard = [&] {
     files.RemoveTree(work.stage);
@@ -92,6 +92,13 @@ void RepairWorkingFolders(IFileSystem& files, IRegistry& registry, const std::st
                           const std::string& subjectKey, const std::string& year) {
   const WorkingFolders work = WorkingFoldersOf(dataFolder);
   const auto registered = [&] { return ReadDataDirRecord(registry, subjectKey, year); };
+  // Only a folder the tool itself made is finished or taken back: one that
+  // is a link or belongs to an ordinary user is left alone, and the command
+  // then refuses, since the name it needs is taken.
+  for (const auto* folder : {&work.stage, &work.commit, &work.aside, &work.gather, &work.removal}) {
+    const PathLevel level = files.InspectLevel(*folder);
+    if (level.exists && (level.isReparsePoint || !level.ownerTrusted)) return;
+  }
 
   // A copy that never reached its check: its source still has everything.
   if (files.Exists(work.stage)) files.RemoveTree(work.stage);

@@ -13,7 +13,15 @@
 // same size. The shell can report success for a tree it copied short (Wine
 // swallows errors inside a folder's contents), so its result alone proves
 // nothing.
+//
+// Names compare as the file system compares them (SameNameToWindows): the
+// target side may spell a name in another case ("ａ.pdf" for "Ａ.pdf").
+// Source entries holding two names that are one to Windows never count as
+// arrived: one file on the disk cannot be both.
 bool FilesArrived(IFileSystem& files, const std::vector<FileEntry>& sourceEntries, const std::string& targetFolder);
+
+// No two entries of a ListTree are one name to Windows.
+bool NamesDistinctToWindows(const std::vector<FileEntry>& entries);
 
 // Total size of the files below `folder`; nullopt when it cannot be listed.
 std::optional<std::uint64_t> TreeSize(IFileSystem& files, const std::string& folder);

@@ -9,6 +9,7 @@
 #include "command/free_space.h"
 #include "command/staged_transfer.h"
 #include "command/tree_checks.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
@@ -170,6 +171,8 @@ TransferOutcome CopySelectedKinds(CommandContext& ctx) {
   if (!IsAbsoluteFolderPath(app.m_szCdRoot) || app.m_szSubject.empty() || !IsDataFolderPath(app.m_szDestDir))
     return {};
   const std::string& dataDir = app.m_szDestDir;
+  // Nothing is written through a link or into a level an ordinary user owns.
+  if (!DataFolderLevelsTrusted(files, dataDir)) return {};
   const std::string discFolder = DiscSubjectFolder(app.m_szCdRoot, app.m_szSubject);
   const std::vector<std::string> sources = KindFolderList(discFolder, app.m_bKind);
   // Nothing chosen would register a data folder that holds nothing.
@@ -181,11 +184,14 @@ TransferOutcome CopySelectedKinds(CommandContext& ctx) {
 
   RepairWorkingFolders(files, ctx.registry, dataDir, app.m_szSubjectKey, app.m_szYear);
   // What the disc holds, read before the copy: the staged copy is checked
-  // against it, not against whatever the drive holds afterwards.
+  // against it, not against whatever the drive holds afterwards. A source
+  // the tool cannot walk (a link inside it) or one holding two names that
+  // are one name on the hard disk (a case-sensitive share) is refused with
+  // nothing copied.
   std::vector<std::vector<FileEntry>> onDisc;
   for (const auto& source : sources) {
     auto entries = files.ListTree(source);
-    if (!entries) return {};
+    if (!entries || !NamesDistinctToWindows(*entries)) return {};
     onDisc.push_back(std::move(*entries));
   }
   TransferOutcome outcome = StageAndCommit(files, sources, onDisc, dataDir, [&] {

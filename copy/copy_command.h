@@ -23,7 +23,10 @@ bool HasRightsOnDisc(const TavAppState& app);
 // before the call) checked there with its size, then merged in by renames
 // and the record written. Anything short of that leaves the data folder and
 // the record as they were, and removes the levels m_destCreatedLevels names.
-// Paths the shell cannot take are refused without calling it.
+// Paths the shell cannot take, a data folder with a level that is a link or
+// someone else's (DataFolderLevelsTrusted), a source kind folder that
+// cannot be walked (a link inside) or that holds two names which are one to
+// Windows are refused without calling it.
 TransferOutcome CopySelectedKinds(CommandContext& ctx);
 
 // The copy's arrival check: every file of each source kind folder is in the

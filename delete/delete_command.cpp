@@ -7,6 +7,7 @@
 #include "command/staged_transfer.h"
 #include "platform/text.h"
 #include "command/tree_checks.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
@@ -54,8 +55,8 @@ TransferOutcome DeleteDataSet(CommandContext& ctx) {
   // not plain could name a drive's own top-level folders, and past the
   // shell's length limit a kind folder would look absent and its record
   // would go with the data still on disk.
-  const auto dataDir = ActionableDataFolder(files, app.m_szDataDir);
-  if (!dataDir) return {};
+  const auto dataDir = ActionableDataFolder(files, app.m_szDataDir, app.m_szSubject);
+  if (!dataDir || !DataFolderLevelsTrusted(files, *dataDir)) return {};
   RepairWorkingFolders(files, ctx.registry, *dataDir, app.m_szSubjectKey, app.m_szYear);
   if (ReadDataFolder(files, *dataDir).reach == Reach::Unreachable) return {Transfer::Unreachable, {}};
 
@@ -69,7 +70,7 @@ TransferOutcome DeleteDataSet(CommandContext& ctx) {
   // touched.
   RenameJournal journal(files);
   std::vector<std::string> setAside;
-  bool allAside = kindFolders.empty() || journal.CreateFolder(work.removal);
+  bool allAside = kindFolders.empty() || (WorkingFoldersFree(files, work) && journal.CreateFolder(work.removal));
   for (std::size_t i = 0; allAside && i < kindFolders.size(); ++i) {
     setAside.push_back(ChildPath(work.removal, kindFolders[i].substr(kindFolders[i].find_last_of('\\') + 1)));
     allAside = journal.Rename(kindFolders[i], setAside.back());

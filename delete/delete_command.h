@@ -15,9 +15,10 @@ void RunDeleteCommand(CommandContext& ctx);
 // the record is removed (when it cannot be, they go back: RecordFailed),
 // then what was set aside is deleted with one shell call; what of it
 // remains is named in `leftover`. The data folder is removed when left
-// empty. Files or folders of other names stay. A malformed folder or a path
-// the shell cannot take fails without calling it; a folder that cannot be
-// read is Unreachable.
+// empty. Files or folders of other names stay. A malformed folder, one not
+// named TestDoc_<m_szSubject>, one with a level that is a link or someone
+// else's (DataFolderLevelsTrusted), or a path the shell cannot take fails
+// without calling it; a folder that cannot be read is Unreachable.
 TransferOutcome DeleteDataSet(CommandContext& ctx);
 
 // The warning after a delete whose set-aside folders could not all go.

@@ -8,6 +8,7 @@
 #include "command/free_space.h"
 #include "command/staged_transfer.h"
 #include "command/tree_checks.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
@@ -28,16 +29,17 @@ constexpr const char* kAnotherQuestion = "別のデータを移動しますか�
 std::string KindNameOfPath(const std::string& kindFolder) { return kindFolder.substr(kindFolder.find_last_of('\\') + 1); }
 
 bool OnSameDrive(std::string_view a, std::string_view b) {
-  return !a.empty() && !b.empty() && AsciiUpper(a.substr(0, 1)) == AsciiUpper(b.substr(0, 1));
+  return !a.empty() && !b.empty() && SameNameToWindows(a.substr(0, 1), b.substr(0, 1));
 }
 
 // The files of the kind folders that the move will actually carry, each
 // file's size. A kind folder that cannot be listed adds nothing here; the
 // move itself then refuses, since it cannot prove it. So does a data folder
 // that is not plain, which is not walked at all.
-std::vector<std::uint64_t> FilesToMove(IFileSystem& files, const std::string& registeredFolder) {
+std::vector<std::uint64_t> FilesToMove(IFileSystem& files, const std::string& registeredFolder,
+                                       const std::string& subjectCode) {
   std::vector<std::uint64_t> sizes;
-  const auto dataDir = ActionableDataFolder(files, registeredFolder);
+  const auto dataDir = ActionableDataFolder(files, registeredFolder, subjectCode);
   if (!dataDir) return sizes;
   for (const auto& folder : PresentKindFolderList(files, *dataDir))
     for (const auto& entry : files.ListTree(folder).value_or(std::vector<FileEntry>{}))
@@ -102,7 +104,7 @@ Room RoomForMove(CommandContext& ctx) {
   std::vector<std::uint64_t> sizes;
   {
     BusyScope busy(ctx);  // measuring walks whole trees
-    sizes = FilesToMove(ctx.files, app.m_szDataDir);
+    sizes = FilesToMove(ctx.files, app.m_szDataDir, app.m_szSubject);
   }
   // Every file fills whole clusters of the new drive.
   return RoomFor(ctx, app.m_szDestDir, [&sizes](std::optional<std::uint64_t> cluster) { return SpaceForFiles(sizes, cluster); });
@@ -115,9 +117,10 @@ TransferOutcome MoveDataSet(CommandContext& ctx) {
   // A folder that is not plain could name a drive's own top-level folders
   // once the kind names are joined to it; a path too long for the shell (or
   // for the presence probe) would be skipped or truncated rather than refused.
-  const auto dataDir = ActionableDataFolder(files, app.m_szDataDir);
-  const auto destDir = ActionableDataFolder(files, app.m_szDestDir);
+  const auto dataDir = ActionableDataFolder(files, app.m_szDataDir, app.m_szSubject);
+  const auto destDir = ActionableDataFolder(files, app.m_szDestDir, app.m_szSubject);
   if (!dataDir || !destDir) return {};
+  if (!DataFolderLevelsTrusted(files, *dataDir) || !DataFolderLevelsTrusted(files, *destDir)) return {};
   for (const auto* folder : {&*dataDir, &*destDir})
     RepairWorkingFolders(files, ctx.registry, *folder, app.m_szSubjectKey, app.m_szYear);
   const DataFolderListing old = ReadDataFolder(files, *dataDir);
@@ -143,7 +146,7 @@ TransferOutcome MoveDataSet(CommandContext& ctx) {
     // Renames only: the kind folders are gathered beside the new folder, so
     // a stop at any point leaves them in one of two known places.
     RenameJournal journal(files);
-    bool gathered = journal.CreateFolder(work.gather);
+    bool gathered = WorkingFoldersFree(files, work) && journal.CreateFolder(work.gather);
     for (std::size_t i = 0; gathered && i < sources.size(); ++i)
       gathered = journal.Rename(sources[i], ChildPath(work.gather, KindNameOfPath(sources[i])));
     if (gathered)

@@ -21,8 +21,10 @@ Room RoomForMove(CommandContext& ctx);
 // it); across drives they are copied with one shell call into a staging
 // folder there, checked file by file, merged in, and deleted from the old
 // folder once the record names the new one. The old folder is removed when
-// left empty. A malformed folder or a path the shell cannot take fails
-// without calling it; a folder that cannot be read is Unreachable.
+// left empty. A malformed folder, one not named TestDoc_<m_szSubject>, a
+// level of either folder that is a link or someone else's
+// (DataFolderLevelsTrusted), or a path the shell cannot take fails without
+// calling it; a folder that cannot be read is Unreachable.
 TransferOutcome MoveDataSet(CommandContext& ctx);
 
 // The warning after a move whose old kind folders could not all be deleted.

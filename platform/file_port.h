@@ -28,6 +28,18 @@ struct PathLevel {
   bool ownerTrusted = false;    // Administrators, SYSTEM, TrustedInstaller or the running user
 };
 
+// The security descriptor of every folder the tool creates below a drive
+// root (its data folders' levels and any working folder of its own), in
+// SDDL: a protected DACL, so nothing the drive root grants is inherited
+// (on a second drive formatted by Windows the root grants Users Modify);
+// SYSTEM and Administrators full control, Users read and execute so the
+// product application, running with a teacher's normal rights, still reads
+// the data; each entry inherited by every folder and file below (OICI).
+// 0x1200a9 is FILE_GENERIC_READ | FILE_GENERIC_EXECUTE, spelled as bits
+// rather than GR/GX so the entry means the same on the folder itself as on
+// what inherits it.
+inline constexpr const char* kOwnFolderSddl = "D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
+
 class IFileSystem {
  public:
   virtual ~IFileSystem() = default;
@@ -38,6 +50,8 @@ class IFileSystem {
   // levels resolved, device names such as CON turned into their device
   // path. nullopt when the system gives none.
   virtual std::optional<std::string> FullPath(const std::string& path) = 0;
+  // Creates one folder with kOwnFolderSddl as its descriptor; fails when the
+  // descriptor cannot be made.
   virtual bool CreateFolder(const std::string& path) = 0;
   // Removes the folder only when it is empty.
   virtual bool RemoveEmptyFolder(const std::string& path) = 0;
@@ -51,10 +65,14 @@ class IFileSystem {
   // What the level at `path` is; `exists` false when nothing is there.
   virtual PathLevel InspectLevel(const std::string& path) = 0;
   // Every file and folder below `folder`, or nullopt when it cannot be read.
+  // A walk never enters a reparse point: `folder` being one, or one anywhere
+  // below it, makes it nullopt (a link there could lead the walk over a
+  // whole drive, or have files elsewhere taken for the tree's own).
   virtual std::optional<std::vector<FileEntry>> ListTree(const std::string& folder) = 0;
   // One shell operation over a list of folders. The flags are the command's:
   // copy and move: allow undo, no question before making the destination;
-  // delete: no confirmation. `to` is empty for a delete.
+  // delete: no confirmation. `to` is empty for a delete. The missing levels
+  // of `to` are created first, each with kOwnFolderSddl.
   virtual ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from,
                                          const std::string& to) = 0;
 };

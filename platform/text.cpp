@@ -129,6 +129,69 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && AsciiUpper(a) == AsciiUpper(b);
 }
 
+namespace {
+
+// Lower-case runs and the distance to their capitals: every `step`-th code
+// point from `first` to `last`. The simple uppercase mapping of Unicode
+// within the covered blocks, without the characters Windows' table leaves
+// alone (see text.h).
+struct UpcaseRun {
+  char32_t first, last;
+  int step, delta;
+};
+constexpr UpcaseRun kUpcaseRuns[] = {
+    {0x0061, 0x007A, 1, -32},   {0x00E0, 0x00F6, 1, -32},   {0x00F8, 0x00FE, 1, -32},
+    {0x00FF, 0x00FF, 1, 121},   {0x0101, 0x012F, 2, -1},    {0x0133, 0x0137, 2, -1},
+    {0x013A, 0x0148, 2, -1},    {0x014B, 0x0177, 2, -1},    {0x017A, 0x017E, 2, -1},
+    {0x0180, 0x0180, 1, 195},   {0x0183, 0x0185, 2, -1},    {0x0188, 0x0188, 1, -1},
+    {0x018C, 0x018C, 1, -1},    {0x0192, 0x0192, 1, -1},    {0x0195, 0x0195, 1, 97},
+    {0x0199, 0x0199, 1, -1},    {0x019A, 0x019A, 1, 163},   {0x019E, 0x019E, 1, 130},
+    {0x01A1, 0x01A5, 2, -1},    {0x01A8, 0x01A8, 1, -1},    {0x01AD, 0x01AD, 1, -1},
+    {0x01B0, 0x01B0, 1, -1},    {0x01B4, 0x01B6, 2, -1},    {0x01B9, 0x01B9, 1, -1},
+    {0x01BD, 0x01BD, 1, -1},    {0x01BF, 0x01BF, 1, 56},    {0x01C6, 0x01C6, 1, -2},
+    {0x01C9, 0x01C9, 1, -2},    {0x01CC, 0x01CC, 1, -2},    {0x01CE, 0x01DC, 2, -1},
+    {0x01DD, 0x01DD, 1, -79},   {0x01DF, 0x01EF, 2, -1},    {0x01F3, 0x01F3, 1, -2},
+    {0x01F5, 0x01F5, 1, -1},    {0x01F9, 0x021F, 2, -1},    {0x0223, 0x0233, 2, -1},
+    {0x023C, 0x023C, 1, -1},    {0x023F, 0x0240, 1, 10815}, {0x0242, 0x0242, 1, -1},
+    {0x0247, 0x024F, 2, -1},    {0x0371, 0x0373, 2, -1},    {0x0377, 0x0377, 1, -1},
+    {0x037B, 0x037D, 1, 130},   {0x03AC, 0x03AC, 1, -38},   {0x03AD, 0x03AF, 1, -37},
+    {0x03B1, 0x03C1, 1, -32},   {0x03C3, 0x03CB, 1, -32},   {0x03CC, 0x03CC, 1, -64},
+    {0x03CD, 0x03CE, 1, -63},   {0x03D7, 0x03D7, 1, -8},    {0x03D9, 0x03EF, 2, -1},
+    {0x03F2, 0x03F2, 1, 7},     {0x03F3, 0x03F3, 1, -116},  {0x03F8, 0x03F8, 1, -1},
+    {0x03FB, 0x03FB, 1, -1},    {0x0430, 0x044F, 1, -32},   {0x0450, 0x045F, 1, -80},
+    {0x0461, 0x0481, 2, -1},    {0x048B, 0x04BF, 2, -1},    {0x04C2, 0x04CE, 2, -1},
+    {0x04CF, 0x04CF, 1, -15},   {0x04D1, 0x052F, 2, -1},    {0xFF41, 0xFF5A, 1, -32},
+};
+
+}  // namespace
+
+char32_t UpcaseAsWindows(char32_t c) {
+  for (const UpcaseRun& run : kUpcaseRuns) {
+    if (c < run.first) break;  // the runs are in code point order
+    if (c <= run.last && (c - run.first) % run.step == 0) return static_cast<char32_t>(static_cast<int>(c) + run.delta);
+  }
+  return c;
+}
+
+std::string UpcaseAsWindows(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    const auto cp = DecodeUtf8(utf8, i);
+    if (cp && *cp >= 0x80) {
+      AppendUtf8(out, UpcaseAsWindows(*cp));
+    } else if (cp) {
+      out.push_back(static_cast<char>(UpcaseAsWindows(*cp)));
+    } else {
+      out.append(utf8.substr(start, i - start));
+    }
+  }
+  return out;
+}
+
+bool SameNameToWindows(std::string_view a, std::string_view b) { return UpcaseAsWindows(a) == UpcaseAsWindows(b); }
+
 std::string FormatText(std::string_view format, std::initializer_list<std::string_view> args) {
   std::string out;
   auto arg = args.begin();

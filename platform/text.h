@@ -33,6 +33,23 @@ std::string_view TextBeforeNul(std::string_view data);
 std::string AsciiUpper(std::string_view text);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
+// Names as the file system compares them: ordinal, each UTF-16 unit through
+// the volume's upcase table, no normalisation, no locale. NTFS and the
+// registry both work that way, so "ａ.pdf" and "Ａ.pdf" are one file while
+// "a.pdf" and "ａ.pdf" are two, and no character turns into another letter's
+// capital (µ, ı, ſ, ς and the Greek letter symbols stay themselves, as in
+// Windows' table).
+//
+// Covered: Basic Latin, Latin-1, Latin Extended-A and -B (U+0000-U+024F),
+// Greek and Coptic (U+0370-U+03FF), Cyrillic and its supplement
+// (U+0400-U+052F), and the full-width forms (U+FF00-U+FFEF, Ａ-Ｚ/ａ-ｚ).
+// Any other character is left as it is, so two names that differ there only
+// in case compare as different: the safe side for a check that a file
+// arrived, never a false match. Ill-formed bytes are kept as they are.
+char32_t UpcaseAsWindows(char32_t c);
+std::string UpcaseAsWindows(std::string_view utf8);
+bool SameNameToWindows(std::string_view a, std::string_view b);
+
 // Fills each "%s" of `format`, left to right, with the next argument; text
 // that an argument brings in is never taken for a further slot.
 std::string FormatText(std::string_view format, std::initializer_list<std::string_view> args);

@@ -14,12 +14,14 @@ const DestDialogTexts kCopyTexts = {
     "セットされたCD-ROMは「Tav%s %s」です。",
     "コピー先のドライブを指定してください。",
     false,
+    "コピー先フォルダにアクセスできません。",
 };
 
 const DestDialogTexts kMoveTexts = {
     "選択されたデータは「Tav%s %s」です。",
     "移動先のドライブを指定してください。",
     true,
+    "移動先フォルダにアクセスできません。",
 };
 
 bool IsTrimmedSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -76,7 +78,7 @@ std::string NormalizeDestFolderText(std::string_view text) {
 }
 
 bool IsSameFolder(std::string_view registeredFolder, std::string_view composedFolder) {
-  return EqualsIgnoreAsciiCase(WithoutTrailingBackslash(registeredFolder), composedFolder);
+  return SameNameToWindows(WithoutTrailingBackslash(registeredFolder), composedFolder);
 }
 
 CheckedMoveSource CheckMoveSource(IRegistry& registry, const TavAppState& app, std::string_view composedFolder) {

@@ -22,6 +22,10 @@ struct DestDialogTexts {
   const char* dataLineFormat;    // "…「Tav%s %s」です。": year, then subject name
   const char* noDriveMessage;    // nothing chosen, or no drive to choose
   bool checksRegisteredFolder;   // the move variant refuses the data set's own folder
+  // A level of the data folder is a link or someone else's
+  // (DataFolderLevelsTrusted): the command's message for a destination it
+  // cannot use, shown before anything is created.
+  const char* unusableMessage;
 };
 const DestDialogTexts& DestDialogTextsFor(DestVariant variant);
 

@@ -99,11 +99,13 @@ int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view p
 
 bool IsDataFolderPath(std::string_view path) { return IsDriveRootedPath(path) && path.size() > 3; }
 
-std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered) {
+std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered,
+                                                std::string_view subjectCode) {
   const std::string plain(WithoutTrailingBackslash(registered));
   if (!IsDataFolderPath(plain) || CheckFolderPath(plain) != folder_result::kOk) return std::nullopt;
+  if (!IsOwnDataFolderName(plain, subjectCode)) return std::nullopt;
   const auto full = files.FullPath(plain);
-  if (!full || !EqualsIgnoreAsciiCase(*full, plain)) return std::nullopt;
+  if (!full || !SameNameToWindows(*full, plain)) return std::nullopt;
   if (!KindFolderPathsFit(plain)) return std::nullopt;
   return plain;
 }
@@ -114,3 +116,9 @@ bool KindFolderPathsFit(std::string_view folder) {
   return true;
 }
 
+bool IsOwnDataFolderName(std::string_view folder, std::string_view subjectCode) {
+  if (subjectCode.empty()) return false;
+  const auto slash = folder.find_last_of('\\');
+  const std::string_view last = slash == std::string_view::npos ? folder : folder.substr(slash + 1);
+  return SameNameToWindows(last, "TestDoc_" + std::string(subjectCode));
+}

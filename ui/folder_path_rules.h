@@ -62,7 +62,19 @@ bool IsDataFolderPath(std::string_view path);
 // spelling with "." or ".." levels, empty levels or a device name would
 // otherwise join the kind names to another folder, a drive's top level
 // among them.
-std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered);
+//
+// It must also be a folder of the tool's own layout: its last level is
+// "TestDoc_" and `subjectCode` in any letter case, as every data folder the
+// tool writes (<drive>:\KR_LAB\Tav<year>\TestDoc_<code>). A record that
+// names any other folder (a slip in an editor, a restored backup naming a
+// user's Documents) would have the kind folders of that folder moved or
+// deleted.
+std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered,
+                                                std::string_view subjectCode);
+
+// The last level of `folder` is "TestDoc_<subjectCode>", letter case aside;
+// never for an empty code.
+bool IsOwnDataFolderName(std::string_view folder, std::string_view subjectCode);
 
 // Every one of the seven kind folder paths under `folder` fits the shell.
 bool KindFolderPathsFit(std::string_view folder);

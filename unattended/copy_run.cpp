@@ -127,7 +127,9 @@ ExitCode RunCopy(const UnattendedRequest& request, UnattendedContext& ctx) {
 
   const auto folder = ComposeDestination(request.driveLetter, ctx);
   std::vector<std::string> created;
-  if (!folder || !MakeDestinationExist(*folder, ctx, &created)) return ExitCode::DestinationUnusable;
+  if (!folder || !DestinationLevelsTrusted(*folder, ctx, kCopyDestUnreadableMessage) ||
+      !MakeDestinationExist(*folder, ctx, &created))
+    return ExitCode::DestinationUnusable;
   ApplyCopyDestination({*folder, {}, created}, app);
   const SpaceNeeded needed = [&app](std::optional<std::uint64_t> cluster) {
     return std::max(app.m_nRequiredSize, SpaceOnVolume(app, app.m_bKind, cluster));

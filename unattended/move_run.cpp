@@ -16,8 +16,11 @@ ExitCode RunMove(const UnattendedRequest& request, UnattendedContext& ctx) {
     ctx.log.Line(kSameFolderMessage);
     return ExitCode::DestinationUnusable;
   }
+  // The source first: a refused move creates nothing, not even the destination.
+  if (!SourceLevelsTrusted(app.m_szDataDir, ctx, kMoveInterruptedMessage)) return ExitCode::OperationFailed;
   std::vector<std::string> created;
-  if (!MakeDestinationExist(*folder, ctx, &created)) return ExitCode::DestinationUnusable;
+  if (!DestinationLevelsTrusted(*folder, ctx, kMoveDestUnreadableMessage) || !MakeDestinationExist(*folder, ctx, &created))
+    return ExitCode::DestinationUnusable;
   ApplyMoveDestination({*folder, app.m_szDataDir, created}, app);
   if (!RoomOrLog(RoomForMove(command), ctx, kMoveDestUnreadableMessage, kMoveDestTooSmallMessage))
     return ExitCode::DestinationUnusable;

@@ -1,6 +1,7 @@
 #include "unattended/transfer_steps.h"
 
 #include "catalogue/content_kinds.h"
+#include "command/trusted_levels.h"
 #include "catalogue/data_dir_records.h"
 #include "copy/disc_detection.h"
 #include "move/move_command.h"
@@ -14,6 +15,22 @@ std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx
   }
   const TavAppState& app = ctx.command.app;
   return DataFolder(drive, app.m_szYear, app.m_szSubject);
+}
+
+bool DestinationLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* unusableMessage) {
+  if (DataFolderLevelsTrusted(ctx.command.files, folder)) return true;
+  ctx.log.Line(folder + " はリンクか他のユーザーのフォルダを通ります。");
+  ctx.log.Line(unusableMessage);
+  return false;
+}
+
+bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* failedMessage) {
+  const auto actionable = ActionableDataFolder(ctx.command.files, folder, ctx.command.app.m_szSubject);
+  if (actionable && DataFolderLevelsTrusted(ctx.command.files, *actionable)) return true;
+  ctx.log.Line(folder + (actionable ? " はリンクか他のユーザーのフォルダを通ります。"
+                                    : " はこのツールのデータフォルダではありません。"));
+  ctx.log.Line(failedMessage);
+  return false;
 }
 
 bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx, std::vector<std::string>* created) {

@@ -16,6 +16,17 @@
 // logged reason otherwise.
 std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx);
 
+// Every existing level of the destination `folder` is the tool's to act in
+// (DataFolderLevelsTrusted); otherwise `unusableMessage` is logged and false.
+// Asked before anything is created.
+bool DestinationLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* unusableMessage);
+
+// The registered data folder of a /move is the tool's to act on: in plain
+// form and of its layout (ActionableDataFolder), every level trusted
+// (DataFolderLevelsTrusted); otherwise `failedMessage` is logged and false,
+// before the destination is made.
+bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, const char* failedMessage);
+
 // Creates every missing level of `folder`; false, with the reason logged,
 // when that fails.
 // `created` gets the levels made.

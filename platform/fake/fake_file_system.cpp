@@ -29,7 +29,8 @@ std::string FakeFileSystem::Normalize(const std::string& path) {
   return p;
 }
 
-std::string FakeFileSystem::Fold(const std::string& path) { return AsciiUpper(Normalize(path)); }
+// As NTFS compares names: through its upcase table.
+std::string FakeFileSystem::Fold(const std::string& path) { return UpcaseAsWindows(Normalize(path)); }
 
 std::string FakeFileSystem::Parent(const std::string& path) {
   const std::string p = Normalize(path);
@@ -57,7 +58,18 @@ bool FakeFileSystem::CreateFolder(const std::string& path) {
   if (parent.empty() || !IsFolder(parent)) return false;
   nodes_[folded] = {Normalize(path), true, 0};
   createdFolders.push_back(Normalize(path));
+  folderSddl[folded] = kOwnFolderSddl;
   return true;
+}
+
+void FakeFileSystem::CreateMissingLevels(const std::string& folder) {
+  if (Exists(folder)) return;
+  const std::string parent = Parent(folder);
+  if (parent.empty()) return AddFolder(folder);  // a drive root is the volume's
+  CreateMissingLevels(parent);
+  const std::string folded = Fold(folder);
+  nodes_[folded] = {Normalize(folder), true, 0};
+  folderSddl[folded] = kOwnFolderSddl;
 }
 
 bool FakeFileSystem::RemoveEmptyFolder(const std::string& path) {
@@ -91,7 +103,7 @@ bool FakeFileSystem::Rename(const std::string& from, const std::string& to) {
       ++it;
     }
   }
-  for (const auto& n : moved) nodes_[AsciiUpper(n.path)] = n;
+  for (const auto& n : moved) nodes_[UpcaseAsWindows(n.path)] = n;
   return true;
 }
 
@@ -129,10 +141,14 @@ std::optional<std::vector<FileEntry>> FakeFileSystem::ListTree(const std::string
   const std::string prefix = Fold(folder).back() == '\\' ? Fold(folder) : Fold(folder) + "\\";
   for (const auto& refused : refuseList)
     if (refused == Fold(folder) || refused.rfind(prefix, 0) == 0) return std::nullopt;
+  for (const auto& link : reparsePoints)
+    if (link == Fold(folder) || link.rfind(prefix, 0) == 0) return std::nullopt;
   std::vector<FileEntry> entries;
   for (const auto& [folded, node] : nodes_)
     if (folded.size() > prefix.size() && folded.rfind(prefix, 0) == 0)
       entries.push_back({node.path.substr(prefix.size()), node.size, node.folder});
+  if (const auto extra = extraEntries.find(Fold(folder)); extra != extraEntries.end())
+    entries.insert(entries.end(), extra->second.begin(), extra->second.end());
   return entries;
 }
 
@@ -178,7 +194,7 @@ ShellOutcome FakeFileSystem::DefaultShellOperation(ShellOp op, const std::vector
                                                    const std::string& to) {
   for (const auto& source : from)
     if (!Exists(source)) return {2, false};  // ERROR_FILE_NOT_FOUND, nothing done
-  if (op != ShellOp::Delete) AddFolder(to);
+  if (op != ShellOp::Delete) CreateMissingLevels(to);
   if (shellFileBudget) return ShellOperationFileByFile(op, from, to);
   for (const auto& source : from) {
     const auto slash = Normalize(source).find_last_of('\\');

@@ -54,8 +54,15 @@ class FakeFileSystem : public IFileSystem {
   std::set<std::string> refuseCreate;  // folded paths whose CreateFolder fails
   std::set<std::string> refuseList;    // folded paths of folders whose tree cannot be listed
   std::map<std::string, std::optional<std::string>> fullPaths;  // path as given -> its full form
+  // Folded folder -> entries its listing shows besides its own tree: a name
+  // that a case-sensitive file server holds beside one differing only in case.
+  std::map<std::string, std::vector<FileEntry>> extraEntries;
   std::vector<ShellCall> shellCalls;
   std::vector<std::string> createdFolders;
+  // Folded path -> the SDDL of the descriptor the folder was created with, for
+  // every folder the port created (CreateFolder, the shell's destination
+  // levels); folders that came any other way have none (they inherit).
+  std::map<std::string, std::string> folderSddl;
 
  private:
   struct Node {
@@ -67,6 +74,7 @@ class FakeFileSystem : public IFileSystem {
   static std::string Fold(const std::string& path);
   static std::string Parent(const std::string& path);
   bool IsBelowOrAt(const std::string& folded, const std::string& prefix) const;
+  void CreateMissingLevels(const std::string& folder);
   void CopyTree(const std::string& source, const std::string& target);
   ShellOutcome ShellOperationFileByFile(ShellOp op, const std::vector<std::string>& from, const std::string& to);
   std::map<std::string, Node> nodes_;

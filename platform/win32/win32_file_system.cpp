@@ -1,7 +1,11 @@
 #include "platform/win32/win32_file_system.h"
 
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 #include <shellapi.h>
+
+#include <memory>
 
 #include "platform/win32/afx_app.h"
 #include "platform/win32/win_text.h"
@@ -12,6 +16,29 @@ namespace {
 bool IsFolderW(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+struct LocalFreer {
+  void operator()(void* p) const { LocalFree(p); }
+};
+using OwnFolderDescriptor = std::unique_ptr<void, LocalFreer>;
+
+// kOwnFolderSddl as a self-relative descriptor; null when it cannot be made,
+// and then nothing is created (a folder that inherits from the drive root is
+// exactly what the descriptor is there to prevent).
+OwnFolderDescriptor MakeOwnFolderDescriptor() {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(W(kOwnFolderSddl).c_str(), SDDL_REVISION_1,
+                                                            &descriptor, nullptr))
+    return nullptr;
+  return OwnFolderDescriptor(descriptor);
+}
+
+bool CreateOwnFolderW(const std::wstring& path) {
+  const OwnFolderDescriptor descriptor = MakeOwnFolderDescriptor();
+  if (!descriptor) return false;
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
+  return CreateDirectoryW(path.c_str(), &attributes);
 }
 
 }  // namespace
@@ -36,7 +63,7 @@ std::optional<std::string> Win32FileSystem::FullPath(const std::string& path) {
   }
 }
 
-bool Win32FileSystem::CreateFolder(const std::string& path) { return CreateDirectoryW(W(path).c_str(), nullptr); }
+bool Win32FileSystem::CreateFolder(const std::string& path) { return CreateOwnFolderW(W(path)); }
 
 bool Win32FileSystem::RemoveEmptyFolder(const std::string& path) { return RemoveDirectoryW(W(path).c_str()); }
 
@@ -73,10 +100,75 @@ bool RemoveTreeW(const std::wstring& path) {
 
 bool Win32FileSystem::RemoveTree(const std::string& path) { return RemoveTreeW(W(path)); }
 
+namespace {
+
+bool SidIsWellKnown(PSID sid, WELL_KNOWN_SID_TYPE type) {
+  BYTE buffer[SECURITY_MAX_SID_SIZE];
+  DWORD size = sizeof buffer;
+  return CreateWellKnownSid(type, nullptr, buffer, &size) && EqualSid(sid, buffer);
+}
+
+// NT SERVICE\TrustedInstaller, the owner of what Windows itself installs;
+// a service SID, so not one of the well-known types.
+bool SidIsTrustedInstaller(PSID sid) {
+  PSID installer = nullptr;
+  if (!ConvertStringSidToSidW(L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464", &installer))
+    return false;
+  const bool same = EqualSid(sid, installer);
+  LocalFree(installer);
+  return same;
+}
+
+bool SidIsTokenUser(PSID sid) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  std::unique_ptr<BYTE[]> buffer(new BYTE[size ? size : 1]);
+  const bool same = size && GetTokenInformation(token, TokenUser, buffer.get(), size, &size) &&
+                    EqualSid(sid, reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid);
+  CloseHandle(token);
+  return same;
+}
+
+// A FAT or exFAT volume keeps no owners (and no reparse points): there
+// nobody's folder is anyone else's, and data sets kept on such a fixed drive
+// stay within reach of the tool.
+bool VolumeKeepsNoSecurity(const std::wstring& path) {
+  wchar_t root[MAX_PATH + 1] = {};
+  DWORD flags = 0;
+  return GetVolumePathNameW(path.c_str(), root, MAX_PATH + 1) &&
+         GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) &&
+         !(flags & FILE_PERSISTENT_ACLS);
+}
+
+// The owner is someone an ordinary user cannot be. On a volume that keeps
+// security, a level whose owner cannot be read (access refused) is not
+// trusted.
+bool OwnerTrusted(const std::wstring& path) {
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                            nullptr, &descriptor) != ERROR_SUCCESS)
+    return VolumeKeepsNoSecurity(path);
+  const bool trusted = owner && IsValidSid(owner)
+                           ? SidIsWellKnown(owner, WinBuiltinAdministratorsSid) ||
+                                 SidIsWellKnown(owner, WinLocalSystemSid) || SidIsTrustedInstaller(owner) ||
+                                 SidIsTokenUser(owner)
+                           : VolumeKeepsNoSecurity(path);
+  LocalFree(descriptor);
+  return trusted;
+}
+
+}  // namespace
+
 PathLevel Win32FileSystem::InspectLevel(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(W(path).c_str());
+  const std::wstring wide = W(path);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return {};
-  return {true, (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, true};
+  const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  // A link's owner says nothing about where it leads; it fails either way.
+  return {true, link, !link && OwnerTrusted(wide)};
 }
 
 namespace {
@@ -95,6 +187,12 @@ bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<
     if (name == L"." || name == L"..") continue;
     const std::wstring rel = relative.empty() ? name : relative + L"\\" + name;
     const bool isFolder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    // A junction, link or mount point (to a folder or a file) is never
+    // entered, nor taken for a file of the tree: the walk fails.
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+      ok = false;
+      break;
+    }
     const std::uint64_t size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     entries.push_back({U8(rel), isFolder ? 0 : size, isFolder});
     if (isFolder && !Walk(folder + L"\\" + name, rel, entries)) ok = false;
@@ -109,7 +207,7 @@ bool Walk(const std::wstring& folder, const std::wstring& relative, std::vector<
 // and a destination that does not exist, renames the first folder onto it.
 void CreateFolderLevels(const std::wstring& folder) {
   for (std::size_t slash = folder.find(L'\\', 3); ; slash = folder.find(L'\\', slash + 1)) {
-    CreateDirectoryW(folder.substr(0, slash).c_str(), nullptr);
+    CreateOwnFolderW(folder.substr(0, slash));
     if (slash == std::wstring::npos) break;
   }
 }
@@ -120,7 +218,10 @@ void CreateFolderLevels(const std::wstring& folder) {
 // (with the busy flag) around every walk and shell operation.
 std::optional<std::vector<FileEntry>> Win32FileSystem::ListTree(const std::string& folder) {
   std::vector<FileEntry> entries;
-  if (!Walk(W(folder), L"", entries)) return std::nullopt;
+  const std::wstring root = W(folder);
+  const DWORD attributes = GetFileAttributesW(root.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return std::nullopt;
+  if (!Walk(root, L"", entries)) return std::nullopt;
   return entries;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/text.h"
 #include "tests/e2e/tool_process.h"
+#include "tests/support/unix_link.h"
 
 namespace e2e {
 
@@ -222,6 +223,13 @@ bool Exists(const std::string& path) { return GetFileAttributesW(W(path).c_str()
 
 void RemoveTree(const std::string& path) {
   const std::wstring root = W(path);
+  // A link a test planted goes as a link: walking it would empty what it
+  // leads to, and the folder holding it could not be removed.
+  const DWORD attributes = GetFileAttributesW(root.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    unix_link::Remove(path);
+    return;
+  }
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW((root + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {

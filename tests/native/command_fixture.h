@@ -89,6 +89,12 @@ inline std::string JapanesePath(char drive, std::size_t count) {
   return path;
 }
 
+// A Biology data folder of `units` UTF-16 units, "X:\表…表\TestDoc_B": long,
+// and still of the tool's own layout, which a move or delete requires.
+inline std::string JapaneseDataFolder(char drive, std::size_t units) {
+  return JapanesePath(drive, units - 13) + "\\TestDoc_B";
+}
+
 // The Biology 2007 data folder on D: as a record may spell it. Only a plain
 // spelling (drive, ':', '\', valid levels separated by single '\') that the
 // system's full-path form agrees with may be acted on; one trailing '\' is

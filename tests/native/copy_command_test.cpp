@@ -493,7 +493,9 @@ TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryTheShellCopyAndItsChecks) {
   const std::vector<std::string> pass = {"walk: busy", "walk: busy", "shell: busy", "walk: busy",
                                          "walk: busy", "walk: busy"};
   std::vector<std::string> expected = {"walk: busy", "walk: busy", "walk: busy", "free space: busy"};
-  for (int i = 0; i < 2; ++i) expected.insert(expected.end(), pass.begin(), pass.end());
+  expected.insert(expected.end(), pass.begin(), pass.end());
+  expected.insert(expected.end(), {"walk: busy", "walk: busy"});
+  expected.insert(expected.end(), pass.begin(), pass.end());
   EXPECT_EQ(seen, expected);
 }
 

@@ -232,13 +232,13 @@ TEST(DeleteOutcome, EarthRecordAndItsGeneralTwin) {
 // nothing deleted, record kept.
 TEST(DeletePaths, KindFolderPathsOf260CharactersChangeNothing) {
   const struct {
-    std::size_t japaneseChars;  // "D:\" + that many "表"; ".tavdelete\Ichitaro" beside it adds 19
+    std::size_t folderUnits;  // ".tavdelete\Ichitaro" beside it adds 19
     bool deleted;
-  } cases[] = {{237, true}, {238, false}};
+  } cases[] = {{240, true}, {241, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.japaneseChars);
+    SCOPED_TRACE(c.folderUnits);
     CommandWorld w;
-    const std::string folder = JapanesePath('D', c.japaneseChars);
+    const std::string folder = JapaneseDataFolder('D', c.folderUnits);
     w.RegisterDataSet(folder);
     w.DataList(CommandDialog::DeleteList, kOk);
     w.Answer({kYes, kNo});

@@ -371,12 +371,12 @@ TEST(MovePaths, KindFolderPathsOf260CharactersChangeNothing) {
     bool moved;
   } cases[] = {
       // "\Ichitaro" is the longest suffix: 9 characters.
-      {"old folder at the limit", JapanesePath('D', 247), kNew, true},        // 250 + 9 = 259
-      {"old folder past the limit", JapanesePath('D', 248), kNew, false},     // 260
-      {"new folder past the limit", kOld, JapanesePath('G', 248), false},
+      {"old folder at the limit", JapaneseDataFolder('D', 250), kNew, true},        // 250 + 9 = 259
+      {"old folder past the limit", JapaneseDataFolder('D', 251), kNew, false},     // 260
+      {"new folder past the limit", kOld, JapaneseDataFolder('G', 251), false},
       // The copy is staged beside the new folder: ".tavcommit" adds 10.
-      {"new folder's working folder at the limit", kOld, JapanesePath('G', 237), true},     // 240 + 10 + 9 = 259
-      {"new folder's working folder past the limit", kOld, JapanesePath('G', 238), false},  // 260
+      {"new folder's working folder at the limit", kOld, JapaneseDataFolder('G', 240), true},     // 240 + 10 + 9 = 259
+      {"new folder's working folder past the limit", kOld, JapaneseDataFolder('G', 241), false},  // 260
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -447,13 +447,13 @@ TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellCallsAndTheirChecks) {
   Answer({kYes, kNo});
   NoteBusyDialogs(seen);
   RunMoveCommand(ctx);
-  // The three kind folders are walked to measure them; the old folder is
-  // read whole before the shell's copy, the three staged copies are walked
-  // to prove it and the staging folder to merge it; then the old kind
-  // folders are deleted.
+  // The three kind folders are walked to measure them and to prove no link
+  // lies inside; the old folder is read whole before the shell's copy, the
+  // three staged copies are walked to prove it and the staging folder to
+  // merge it; then the old kind folders are deleted.
   const std::string walk = "walk: busy";
-  EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, "shell: busy", walk, walk, walk,
-                                            walk, "shell: busy"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, walk, walk, walk,
+                                            "shell: busy", walk, walk, walk, walk, "shell: busy"}));
 }
 
 }  // namespace

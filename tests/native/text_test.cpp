@@ -81,3 +81,52 @@ TEST(TextBeforeNul, CutsAtTheFirstNul) {
 }
 
 }  // namespace
+
+namespace {
+
+// Names compare as NTFS compares them: ordinal, through the upcase table.
+// Each row: two names and whether Windows takes them for one.
+TEST(SameNameToWindows, AsTheFileSystemsUpcaseTable) {
+  const struct {
+    const char* name;
+    std::string a, b;
+    bool same;
+  } cases[] = {
+      {"ASCII in another case", "q01.doc", "Q01.DOC", true},
+      {"full-width letters in another case", "ａ.pdf", "Ａ.pdf", true},
+      {"full-width z against Z", "ｚ", "Ｚ", true},
+      {"a full-width letter is not its ASCII twin", "a.pdf", "ａ.pdf", false},
+      {"Latin-1", "é à ö þ", "É À Ö Þ", true},
+      {"y with diaeresis leaves Latin-1 for its capital", "ÿ", "Ÿ", true},
+      {"division and multiplication signs are no letters", "÷", "×", false},
+      {"Latin Extended-A", "ł ő ž ŋ", "Ł Ő Ž Ŋ", true},
+      {"Latin Extended-B", "ƀ ǎ ȳ", "Ƀ Ǎ Ȳ", true},
+      {"dotless i is not I", "ı", "I", false},
+      {"long s is not S", "ſ", "S", false},
+      {"micro sign is not Greek Mu", "µ", "Μ", false},
+      {"sharp s has no single capital", "ß", "SS", false},
+      {"a title-case digraph stays itself", "ǅ", "Ǆ", false},
+      {"the lower digraph", "ǆ", "Ǆ", true},
+      {"Greek", "αβγ ωά ώ", "ΑΒΓ ΩΆ Ώ", true},
+      {"final sigma is not Sigma", "ς", "Σ", false},
+      {"sigma", "σ", "Σ", true},
+      {"Greek letter symbols stay themselves", "ϐ", "Β", false},
+      {"Cyrillic", "жизнь ё ђ", "ЖИЗНЬ Ё Ђ", true},
+      {"Cyrillic Supplement", "ԁ", "Ԁ", true},
+      {"Japanese has no case", "問題01", "問題01", true},
+      {"hiragana and katakana are two names", "もんだい", "モンダイ", false},
+      {"different lengths", "a", "aa", false},
+      {"ill-formed bytes stay as they are", "\xFF" "a", "\xFF" "A", true},
+      {"two ill-formed bytes are two names", "\xFE", "\xFF", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SameNameToWindows(c.a, c.b), c.same) << c.name;
+}
+
+// Every character outside the covered blocks is left as it is (no false
+// match), and a capital is its own capital.
+TEST(SameNameToWindows, CapitalsAndUncoveredCharactersAreFixed) {
+  for (char32_t c : {U'A', U'Ÿ', U'Σ', U'Ж', U'Ａ', U'\uFF40', U'\uFF5B', U'ա', U'ⓐ', U'𐐨'})
+    EXPECT_EQ(UpcaseAsWindows(c), c) << static_cast<unsigned>(c);
+}
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include "command/staged_transfer.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -120,6 +121,33 @@ TEST(WorkingFolderRepair, EachFolderAPowerCutLeavesIsFinishedOrTakenBack) {
     for (const char* suffix : {".tavstage", ".tavcommit", ".tavold", ".tavgather", ".tavdelete"})
       EXPECT_FALSE(r.files.Exists(kData + suffix)) << suffix << " left";
     EXPECT_EQ(r.registry.openHandles, 0);
+  }
+}
+
+// A working folder someone else put beside the data folder (a link to their
+// own folder, or one they own) is never finished, taken back or worked in:
+// its content stays out of the data set, and the copy refuses.
+TEST(WorkingFolderRepair, AWorkingFolderSomeoneElsePutThereIsLeftAloneAndTheCopyRefuses) {
+  for (const bool isLink : {true, false}) {
+    SCOPED_TRACE(isLink ? "a link" : "owned by an ordinary user");
+    Repair r;
+    r.SetRecord(kData);
+    r.files.AddFile(kData + "\\Word\\q01.doc", 999);
+    const std::string planted = kData + ".tavcommit";
+    r.files.AddFile(planted + "\\Word\\q01.doc", 66);
+    (isLink ? r.files.reparsePoints : r.files.untrustedOwners).insert(AsciiUpper(planted));
+    RepairWorkingFolders(r.files, r.registry, kData, "Biology", "2007");
+    EXPECT_EQ(r.files.FileSize(kData + "\\Word\\q01.doc"), 999u);
+    EXPECT_EQ(r.files.FileSize(planted + "\\Word\\q01.doc"), 66u);
+
+    r.files.AddFile("E:\\TestDoc_B\\Word\\q01.doc", 1000);
+    const TransferOutcome outcome =
+        StageAndCommit(r.files, {"E:\\TestDoc_B\\Word"}, {*r.files.ListTree("E:\\TestDoc_B\\Word")}, kData,
+                       [] { return RecordUpdate::Done; });
+    EXPECT_EQ(outcome.result, Transfer::Failed);
+    EXPECT_TRUE(r.files.shellCalls.empty());
+    EXPECT_EQ(r.files.FileSize(kData + "\\Word\\q01.doc"), 999u);
+    EXPECT_EQ(r.files.FileSize(planted + "\\Word\\q01.doc"), 66u);
   }
 }
 

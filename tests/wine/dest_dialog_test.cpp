@@ -18,6 +18,7 @@
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/support/automation.h"
+#include "tests/support/unix_link.h"
 #include "tests/wine/dialog_driver.h"
 #include "ui/destination.h"
 #include "ui/win32/dest_dlg.h"
@@ -321,6 +322,39 @@ TEST_F(DestDialog, MissingFolderIsCreatedOnlyAfterYes) {
   EXPECT_EQ(result, IDOK);
   EXPECT_TRUE(Exists(kGFolder)) << "every level was created";
   EXPECT_EQ(dialog.Chosen().folder, kGFolder);
+}
+
+// A level of the data folder that is a link (an ordinary user's junction)
+// refuses the destination with the command's message before the folder
+// question, and nothing is created where the link leads.
+TEST_F(DestDialog, ALinkedLevelIsRefusedBeforeAnythingIsCreated) {
+  const std::string elsewhere = "D:\\tav-dest-elsewhere";
+  CreateDirectoryW(Wide(elsewhere).c_str(), nullptr);
+  CreateDirectoryW(L"D:\\KR_LAB", nullptr);
+  ASSERT_TRUE(unix_link::Plant(elsewhere, "D:\\KR_LAB\\Tav2003"));
+  for (const DestVariant variant : {DestVariant::Copy, DestVariant::Move}) {
+    SCOPED_TRACE(TitleOf(variant));
+    if (variant == DestVariant::Move) {
+      ASSERT_EQ(WriteDataDirRecord(registry, kTestSubjectKey, kYear, kGFolder), RecordUpdate::Done);
+    }
+    CCopyDestDlg copyDialog{AppInputs()};
+    CMoveDestDlg moveDialog{AppInputs()};
+    CDestDlg& dialog = variant == DestVariant::Copy ? static_cast<CDestDlg&>(copyDialog) : moveDialog;
+    const INT_PTR result = RunDriven(dialog, TitleOf(variant), [&](HWND w) {
+      ChooseDrive(w, 'D');
+      Click(w, IDOK);
+      MessageBoxSeen box = WaitForMessageBox(GetCurrentProcessId());
+      EXPECT_EQ(box.text, DestDialogTextsFor(variant).unusableMessage);
+      Answer(box, IDOK);
+      EXPECT_TRUE(StaysOpen(w));
+      Click(w, IDCANCEL);
+      EXPECT_TRUE(WaitForClose(w));
+    });
+    EXPECT_NE(result, IDOK);
+    EXPECT_FALSE(Exists(elsewhere + "\\TestDoc_B")) << "nothing created through the link";
+  }
+  unix_link::Remove("D:\\KR_LAB\\Tav2003");
+  RemoveDirectoryW(Wide(elsewhere).c_str());
 }
 
 TEST_F(DestDialog, MoveRefusesItsOwnFolderAndAnUnreadableRecord) {

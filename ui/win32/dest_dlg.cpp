@@ -6,6 +6,7 @@
 #include "platform/prompt_port.h"
 #include "platform/win32/afx_app.h"
 #include "res/resource.h"
+#include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
 
 namespace {
@@ -76,6 +77,13 @@ void CDestDlg::OnOK() {
 BOOL CDestDlg::ValidateDestFolder() {
   const std::string folder = NormalizeDestFolderText(GetItemText(IDC_DEST_FOLDER));
   SetItemText(IDC_DEST_FOLDER, folder);
+  // Before the question and the creation: nothing is made through a link or
+  // inside a level an ordinary user owns.
+  if (CheckFolderPath(folder) == folder_result::kOk && IsDataFolderPath(folder) &&
+      !DataFolderLevelsTrusted(in_.files, folder)) {
+    ShowMessageBox(DestDialogTextsFor(m_variant).unusableMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
   createdLevels_.clear();
   if (EnsureFolderExists(in_.files, in_.prompts, folder, &createdLevels_) == folder_result::kOk) return TRUE;
   ::SetFocus(GetDlgItem(IDC_DEST_FOLDER));
