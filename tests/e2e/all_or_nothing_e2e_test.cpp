@@ -136,16 +136,21 @@ void ExpectNoWorkingFolder(const DataState& state) {
   EXPECT_TRUE(left.empty()) << "left behind:\n" << left;
 }
 
-// The state before and after a command and its output, into the test's
+// The state before and after a command and what it said, into the test's
 // output and beside the screenshots, to be quoted.
-void Report(const std::string& name, const std::string& commandLine, const DataState& before,
-            const UnattendedResult& run, const DataState& after) {
-  const std::string text = "== " + name + ": TavCopyTool.exe " + commandLine + "\nbefore:\n" + Listing(before) +
-                           "output (exit code " + std::to_string(run.exitCode) + "):\n" + run.output +
-                           "after:\n" + Listing(after);
+void Report(const std::string& name, const std::string& command, const DataState& before, const std::string& said,
+            const DataState& after) {
+  const std::string text = "== " + name + ": " + command + "\nbefore:\n" + Listing(before) + said + "after:\n" +
+                           Listing(after);
   fwrite(text.data(), 1, text.size(), stdout);
   fflush(stdout);
   if (!Options().shotsDir.empty()) WriteFile(Options().shotsDir + "\\all-or-nothing-" + name + ".txt", text);
+}
+
+void Report(const std::string& name, const std::string& commandLine, const DataState& before,
+            const UnattendedResult& run, const DataState& after) {
+  Report(name, "TavCopyTool.exe " + commandLine, before,
+         "output (exit code " + std::to_string(run.exitCode) + "):\n" + run.output, after);
 }
 
 class AllOrNothing : public ::testing::Test {
@@ -252,6 +257,38 @@ TEST_F(AllOrNothing, FewInodesCopyRecopyAndMoveThatRunOutLeaveEverythingAsItWas)
     EXPECT_EQ(run.exitCode, 5u) << run.output;
     ExpectAsBefore(before, after);
   }
+}
+
+TEST_F(AllOrNothing, FewInodesCopyThroughTheDialogsThatRunsOutLeavesNothing) {
+  Prepare("few-inodes");
+  ASSERT_EQ(GetDriveTypeW(L"H:\\"), static_cast<UINT>(DRIVE_FIXED)) << "needs the tmpfs drive H:";
+  const DataState before = TakeState();
+  std::string said;
+  {
+    ToolProcess tool;
+    const DWORD pid = tool.pid();
+    HWND menu = tool.WaitForMainMenu();
+    ASSERT_NE(menu, nullptr);
+    StartCopy(pid, menu, {"Ichitaro", "Word", "PDF", "TIF", "TXT", "TXT0", "VOICE"}, 'H', kBiologyOnH);
+    // Whatever the shell says of the full disk on the way, the tool must not call it done.
+    automation::MessageBoxSeen box = automation::WaitForMessageBox(pid, 60000);
+    while (box.window && box.text != "コピーを中断しました。") {
+      said += "  box: " + box.text + "\n";
+      EXPECT_EQ(box.text.find("コピーを完了しました。"), std::string::npos) << box.text;
+      automation::Answer(box, GetDlgItem(box.window, IDOK) ? IDOK : IDCANCEL);
+      box = automation::WaitForMessageBox(pid, 60000);
+    }
+    ASSERT_NE(box.window, nullptr) << "no word of the interrupted copy";
+    said += "  box: " + box.text + "\n";
+    Shot("all-or-nothing-few-inodes-interrupted");
+    automation::Answer(box, IDOK);
+    ExpectBox(pid, "別のディスクをコピーしますか？", IDNO);
+    automation::Click(menu, 1003);
+    ASSERT_TRUE(tool.WaitForExit());
+  }
+  const DataState after = TakeState();
+  Report("few-inodes-interactive-copy", "データのコピー (every kind, H:)", before, said, after);
+  ExpectAsBefore(before, after);
 }
 
 // --- A record on a drive that is not there --------------------------------------
