@@ -21,7 +21,6 @@
 namespace {
 
 using namespace e2e;
-using Files = std::map<std::string, std::uint64_t>;
 
 const std::string kBiologyOnD = "D:\\KR_LAB\\Tav2007\\TestDoc_B";
 const std::string kBiologyOnG = "G:\\KR_LAB\\Tav2007\\TestDoc_B";
@@ -175,18 +174,39 @@ class AllOrNothing : public ::testing::Test {
     EXPECT_FALSE(run.windowSeen) << "an unattended run showed a window";
     return run;
   }
-  // A move that completed: the files of the old folder's kind folders all at
-  // the new place, the record naming it, the old kind folders gone (the old
-  // folder with them unless it holds `leftInOld`) and no working folder.
-  static void ExpectMoved(const Files& kindFiles, const std::string& from, const std::string& to,
-                          const Files& leftInOld) {
-    EXPECT_EQ(Tree(to), kindFiles);
-    EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), to);
-    EXPECT_EQ(Tree(from), leftInOld);
-    if (leftInOld.empty()) {
-      EXPECT_FALSE(Exists(from)) << "the emptied old data folder is removed";
+  // The invariant of a move that completed: `before` with the kind folders
+  // of `from` at `to` (and the folders above it made), `from` gone if that
+  // emptied it, and every record that named `from` naming `to` - nothing
+  // else changed on the drives, so no working folder is left either.
+  static void ExpectMoved(const DataState& before, const std::string& from, const std::string& to) {
+    DataState expected = before;
+    expected.entries.clear();
+    bool othersInOld = false;
+    for (const auto& [path, size] : before.entries) {
+      bool inKind = false;
+      for (const char* kind : {"Ichitaro", "Word", "PDF", "TIF", "TXT", "TXT0", "VOICE"}) {
+        const std::string folder = from + "\\" + kind;
+        inKind = inKind || path == folder || path.rfind(folder + "\\", 0) == 0;
+      }
+      if (inKind) {
+        expected.entries[to + path.substr(from.size())] = size;
+      } else {
+        expected.entries[path] = size;
+        othersInOld = othersInOld || path.rfind(from + "\\", 0) == 0;
+      }
     }
-    ExpectNoWorkingFolder(TakeState());
+    if (!othersInOld) expected.entries.erase(from);
+    for (auto end = to.find('\\', 3); end != std::string::npos; end = to.find('\\', end + 1))
+      expected.entries[to.substr(0, end)] = "<folder>";
+    expected.entries[to] = "<folder>";
+    for (auto& [value, data] : expected.records)
+      if (data == from) data = to;
+    const DataState after = TakeState();
+    const std::string files = Difference(expected.entries, after.entries);
+    EXPECT_TRUE(files.empty()) << "the drives are not as the move should leave them:\n" << files;
+    const std::string records = Difference(expected.records, after.records);
+    EXPECT_TRUE(records.empty()) << "the records are not as the move should leave them:\n" << records;
+    ExpectNoWorkingFolder(after);
   }
 };
 
@@ -197,14 +217,15 @@ TEST_F(AllOrNothing, CrossDeviceMoveFromTheFixedDriveArrivesWhole) {
   ASSERT_EQ(GetDriveTypeW(L"H:\\"), static_cast<UINT>(DRIVE_FIXED)) << "needs the tmpfs drive H:";
   const UnattendedResult copy = Run("/copy E: D:");
   ASSERT_EQ(copy.exitCode, 0u) << copy.output;
-  const Files kindFiles = Tree(kBiologyOnD);
-  ASSERT_EQ(kindFiles, Tree("E:\\TestDoc_B")) << "the whole disc on D:";
+  ASSERT_EQ(Tree(kBiologyOnD), Tree("E:\\TestDoc_B")) << "the whole disc on D:";
+  // Only the kind folders move; a file of the school's own stays where it was.
   WriteFile(kBiologyOnD + "\\memo.txt", "not ours");
+  const DataState before = TakeState();
 
   const UnattendedResult move = Run("/move Biology 2007 H:");
   EXPECT_EQ(move.exitCode, 0u) << move.output;
-  // Only the kind folders move; a file of the school's own stays where it was.
-  ExpectMoved(kindFiles, kBiologyOnD, kBiologyOnH, Files{{"memo.txt", 8}});
+  ExpectMoved(before, kBiologyOnD, kBiologyOnH);
+  EXPECT_EQ(Tree(kBiologyOnH), Tree("E:\\TestDoc_B"));
 }
 
 TEST_F(AllOrNothing, CrossDeviceMoveFromTheTmpfsDriveThroughTheDialogsArrivesWhole) {
@@ -212,14 +233,15 @@ TEST_F(AllOrNothing, CrossDeviceMoveFromTheTmpfsDriveThroughTheDialogsArrivesWho
   ASSERT_EQ(GetDriveTypeW(L"H:\\"), static_cast<UINT>(DRIVE_FIXED)) << "needs the tmpfs drive H:";
   const UnattendedResult copy = Run("/copy E: H:");
   ASSERT_EQ(copy.exitCode, 0u) << copy.output;
-  const Files kindFiles = Tree(kBiologyOnH);
-  ASSERT_EQ(kindFiles, Tree("E:\\TestDoc_B")) << "the whole disc on H:";
+  ASSERT_EQ(Tree(kBiologyOnH), Tree("E:\\TestDoc_B")) << "the whole disc on H:";
+  const DataState before = TakeState();
 
   ToolProcess tool;
   HWND menu = tool.WaitForMainMenu();
   ASSERT_NE(menu, nullptr);
   MoveDataSet(tool.pid(), menu, "Tav2007  生物", 'G', kBiologyOnG, "cross-device-move");
-  ExpectMoved(kindFiles, kBiologyOnH, kBiologyOnG, {});
+  ExpectMoved(before, kBiologyOnH, kBiologyOnG);
+  EXPECT_EQ(Tree(kBiologyOnG), Tree("E:\\TestDoc_B"));
   automation::Click(menu, 1003);
   EXPECT_TRUE(tool.WaitForExit());
 }
