@@ -72,7 +72,7 @@ set(TAV_DISC_SETS
   "earth e2e_tests DiscRun.Earth*"
   "alias e2e_tests DiscRun.Alias*"
   "full-drive e2e_tests DiscRun.CopyOnto*:UnattendedDiscRun.FullDrive*"
-  "cross-device e2e_tests AllOrNothing.CrossDevice*"
+  "cross-device e2e_tests AllOrNothing.CrossDevice*:AllOrNothing.LockedFile*"
   "few-inodes e2e_tests AllOrNothing.FewInodes*"
   "absent-drive e2e_tests AllOrNothing.AbsentDrive*")
 # tav_disc_test(NAME CONFIGURATION PROGRAM FILTER [ARGS...])

@@ -246,6 +246,58 @@ TEST_F(AllOrNothing, CrossDeviceMoveFromTheTmpfsDriveThroughTheDialogsArrivesWho
   EXPECT_TRUE(tool.WaitForExit());
 }
 
+// A file held open without delete sharing, as a reader left open on a
+// teacher's PC holds it. Wine renames the folder around it (Windows would
+// refuse) and then cannot delete it: the delete ends whole either way, with
+// the data set and record as they were, or unregistered with nothing left
+// but the held file and the folders that hold it, which the run names.
+TEST_F(AllOrNothing, LockedFileDeleteEndsWholeOneWayOrTheOther) {
+  Prepare("cross-device");
+  const UnattendedResult copy = Run("/copy E: D:");
+  ASSERT_EQ(copy.exitCode, 0u) << copy.output;
+  const std::string locked = kBiologyOnD + "\\PDF\\Q002.pdf";
+  const HANDLE lock = CreateFileW(W(locked).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  const DataState before = TakeState();
+  const UnattendedResult run = Run("/delete Biology 2007");
+  CloseHandle(lock);
+  const DataState after = TakeState();
+  Report("locked-file-delete", "/delete Biology 2007", before, run, after);
+
+  if (!ReadRecord32("Biology", "DataDir07").empty()) {
+    EXPECT_EQ(run.exitCode, 5u) << run.output;
+    ExpectAsBefore(before, after);
+    return;
+  }
+  EXPECT_EQ(run.exitCode, 0u) << "the data set is unregistered\n" << run.output;
+  DataState deleted = before;
+  for (auto entry = deleted.entries.begin(); entry != deleted.entries.end();)
+    entry = entry->first.rfind(kBiologyOnD, 0) == 0 ? deleted.entries.erase(entry) : std::next(entry);
+  deleted.records.erase("HKLM(32)\\SOFTWARE\\KR_LAB\\Tav2007\\Biology\\DataDir07");
+  EXPECT_TRUE(Difference(deleted.records, after.records).empty()) << Difference(deleted.records, after.records);
+  // What is left beyond a clean delete: the held file and folders above it.
+  std::string heldFile;
+  std::vector<std::string> leftFolders;
+  for (const auto& [path, size] : after.entries) {
+    if (deleted.entries.count(path)) continue;
+    if (size == "<folder>") leftFolders.push_back(path);
+    else if (heldFile.empty() && size == before.entries.at(locked) && path.size() > 9 &&
+             path.compare(path.size() - 9, 9, "\\Q002.pdf") == 0)
+      heldFile = path;
+    else ADD_FAILURE() << "left behind: " << path;
+  }
+  for (const auto& [path, size] : deleted.entries)
+    EXPECT_TRUE(after.entries.count(path)) << "deleted though not the data set's: " << path;
+  bool named = !heldFile.empty() && run.output.find(heldFile) != std::string::npos;
+  for (const auto& folder : leftFolders) {
+    EXPECT_EQ(heldFile.rfind(folder + "\\", 0), 0u) << "left behind: " << folder;
+    named = named || run.output.find(folder) != std::string::npos;
+  }
+  if (!heldFile.empty()) {
+    EXPECT_TRUE(named) << "the run does not name what it left:\n" << run.output;
+  }
+}
+
 // --- H: out of inodes part-way ---------------------------------------------------
 
 TEST_F(AllOrNothing, FewInodesCopyRecopyAndMoveThatRunOutLeaveEverythingAsItWas) {
