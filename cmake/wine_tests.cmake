@@ -52,7 +52,7 @@ endfunction()
 
 tav_wine_test(wine_tests $<TARGET_FILE:wine_tests>)
 # The runs with discs have entries of their own below.
-tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --gtest_filter=-DiscRun.*:UnattendedDiscRun.*:Package.* --exe=$<TARGET_FILE:TavCopyTool>
+tav_wine_test(e2e_tests $<TARGET_FILE:e2e_tests> --gtest_filter=-DiscRun.*:UnattendedDiscRun.*:AllOrNothing.*:Package.* --exe=$<TARGET_FILE:TavCopyTool>
               --shots=${CMAKE_BINARY_DIR}/screenshots)
 
 # --- Disc detection with discs in the virtual CD-ROM drives -----------------
@@ -71,7 +71,10 @@ set(TAV_DISC_SETS
   "product e2e_tests DiscRun.Biology*:DiscRun.DiscOfASubjectWithoutRights*:UnattendedDiscRun.Product*"
   "earth e2e_tests DiscRun.Earth*"
   "alias e2e_tests DiscRun.Alias*"
-  "full-drive e2e_tests DiscRun.CopyOnto*:UnattendedDiscRun.FullDrive*")
+  "full-drive e2e_tests DiscRun.CopyOnto*:UnattendedDiscRun.FullDrive*"
+  "cross-device e2e_tests AllOrNothing.CrossDevice*:AllOrNothing.LockedFile*"
+  "few-inodes e2e_tests AllOrNothing.FewInodes*"
+  "absent-drive e2e_tests AllOrNothing.AbsentDrive*")
 # tav_disc_test(NAME CONFIGURATION PROGRAM FILTER [ARGS...])
 function(tav_disc_test name configuration program filter)
   set(arguments --gtest_filter=${filter} ${ARGN})

@@ -15,6 +15,15 @@
 #   alias                 E: 020626_0403, a whole disc   F: no drive
 #   full-drive            E: TAV07B_S, larger files      F: no drive
 #                         H: a fixed drive on a 192 KiB tmpfs (needs root)
+#   cross-device          E: TAV07B_S, a whole disc      F: no drive
+#                         H: a fixed drive on a roomy tmpfs, another Unix device
+#                            than D: and G: (needs root)
+#   few-inodes            E: TAV07B_S, a whole disc      F: no drive
+#                         H: a fixed drive on a tmpfs of 64 MiB and 30 inodes:
+#                            room by the byte count for any copy of the disc,
+#                            too few inodes for a whole one (needs root)
+#   absent-drive          E: (no label)                  F: no drive
+#                         H: no drive (an unplugged disk that held a data set)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1
@@ -28,10 +37,17 @@ no_drive() {
   "$TAV_WINE" reg delete 'HKLM\Software\Wine\Drives' /v "$1:" /f >/dev/null 2>&1 || true
 }
 
-small_drive() {
+# tmpfs_drive OPTIONS: H: a fixed drive on a tmpfs of its own.
+tmpfs_drive() {
   mkdir -p "$WINEPREFIX/drives/h"
-  mount -t tmpfs -o size=192k tavsmall "$WINEPREFIX/drives/h"
+  mount -t tmpfs -o "$1" tavsmall "$WINEPREFIX/drives/h"
   tav_drive h fixed
+  # Wine moves a folder by a rename: the set is only worth its name when H:
+  # lies on another device than the prefix's own fixed drives.
+  if [ "$(stat -c %d "$WINEPREFIX/drives/h/")" = "$(stat -c %d "$WINEPREFIX/drives/d/")" ]; then
+    echo "H: is on the same device as D:" >&2
+    exit 2
+  fi
 }
 
 restore() {
@@ -55,7 +71,18 @@ case "$configuration" in
   full-drive)           tav_drive e cdrom TAV07B_S;  no_drive f
                         "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" TAV07B_S 8 >/dev/null
                         trap restore EXIT
-                        small_drive ;;
+                        tmpfs_drive size=192k ;;
+  cross-device|few-inodes)
+                        tav_drive e cdrom TAV07B_S;  no_drive f
+                        "$here/make-demo-disc.sh" "$WINEPREFIX/drives/e" TAV07B_S 1 >/dev/null
+                        trap restore EXIT
+                        # 30 inodes, the root's among them: a copy of the
+                        # whole disc (36 files and folders below TestDoc_B,
+                        # three folders above) runs out inside a kind folder,
+                        # Word and PDF alone (12) fit with room to spare.
+                        if [ "$configuration" = cross-device ]; then tmpfs_drive size=64m
+                        else tmpfs_drive size=64m,nr_inodes=30; fi ;;
+  absent-drive)         tav_drive e cdrom;           no_drive f; no_drive h ;;
   *) echo "unknown disc configuration: $configuration" >&2; exit 2 ;;
 esac
 trap restore EXIT
