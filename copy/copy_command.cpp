@@ -162,8 +162,9 @@ bool HasRightsOnDisc(const TavAppState& app) {
   return subject && app.m_bAdmin[SubjectIndex(*subject)];
 }
 
-TransferOutcome CopySelectedKinds(CommandContext& ctx) {
-  BusyScope busy(ctx);
+namespace {
+
+TransferOutcome CopySelectedKindsSteps(CommandContext& ctx) {
   const TavAppState& app = ctx.app;
   IFileSystem& files = ctx.files;
   // The disc's drive, or (unattended) a folder holding a copy of a disc, on a
@@ -194,10 +195,18 @@ TransferOutcome CopySelectedKinds(CommandContext& ctx) {
     if (!entries || !NamesDistinctToWindows(*entries)) return {};
     onDisc.push_back(std::move(*entries));
   }
-  TransferOutcome outcome = StageAndCommit(files, sources, onDisc, dataDir, [&] {
+  return StageAndCommit(files, sources, onDisc, dataDir, [&] {
     return WriteDataDirRecord(ctx.registry, app.m_szSubjectKey, app.m_szYear, dataDir);
   });
-  if (!outcome.Finished()) RemoveCreatedLevels(files, app.m_destCreatedLevels);
+}
+
+}  // namespace
+
+TransferOutcome CopySelectedKinds(CommandContext& ctx) {
+  BusyScope busy(ctx);
+  TransferOutcome outcome = CopySelectedKindsSteps(ctx);
+  // Whatever stopped it, the levels made for the data folder go too.
+  if (!outcome.Finished()) RemoveCreatedLevels(ctx.files, ctx.app.m_destCreatedLevels);
   return outcome;
 }
 

@@ -86,12 +86,12 @@ TransferOutcome DeleteDataSet(CommandContext& ctx) {
   }
   TransferOutcome outcome{update == RecordUpdate::Done ? Transfer::Done : Transfer::TwinLagging, {}};
   if (!setAside.empty()) {
-    // No longer registered: what the shell cannot delete now stays set
-    // aside, and the user is told where.
-    files.RunShellOperation(ShellOp::Delete, setAside, "");
-    bool gone = true;
-    for (const auto& folder : setAside) gone = !files.Exists(folder) && gone;
-    if (!gone || !files.RemoveEmptyFolder(work.removal)) outcome.leftover = work.removal;
+    // No longer registered: what the shell could not delete (a file in use
+    // stops it) is deleted file by file where it can be; what still stays
+    // is named to the user.
+    if (!files.RunShellOperation(ShellOp::Delete, setAside, "").Succeeded() || files.Exists(work.removal))
+      files.RemoveTree(work.removal);
+    if (files.Exists(work.removal)) outcome.leftover = work.removal;
     files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
   }
   return outcome;

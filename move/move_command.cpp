@@ -110,8 +110,9 @@ Room RoomForMove(CommandContext& ctx) {
   return RoomFor(ctx, app.m_szDestDir, [&sizes](std::optional<std::uint64_t> cluster) { return SpaceForFiles(sizes, cluster); });
 }
 
-TransferOutcome MoveDataSet(CommandContext& ctx) {
-  BusyScope busy(ctx);
+namespace {
+
+TransferOutcome MoveDataSetSteps(CommandContext& ctx) {
   IFileSystem& files = ctx.files;
   const TavAppState& app = ctx.app;
   // A folder that is not plain could name a drive's own top-level folders
@@ -158,17 +159,25 @@ TransferOutcome MoveDataSet(CommandContext& ctx) {
     for (const auto& source : sources) listings.push_back(KindListing(old.entries, KindNameOfPath(source)));
     outcome = StageAndCommit(files, sources, listings, *destDir, writeRecord);
   }
-  if (!outcome.Finished()) {
-    RemoveCreatedLevels(files, app.m_destCreatedLevels);
-    return outcome;
-  }
+  if (!outcome.Finished()) return outcome;
   if (!sameDrive) {
     // The data set is whole at its new place and registered there; what
     // cannot be deleted of the old one now is only a stale copy.
+    // A file in use stops the shell; the rest goes file by file.
     files.RunShellOperation(ShellOp::Delete, sources, "");
     for (const auto& source : sources)
-      if (files.Exists(source)) outcome.leftover = *dataDir;
+      if (files.Exists(source) && !files.RemoveTree(source)) outcome.leftover = *dataDir;
   }
   files.RemoveEmptyFolder(*dataDir);  // fails, as it should, when other files remain
+  return outcome;
+}
+
+}  // namespace
+
+TransferOutcome MoveDataSet(CommandContext& ctx) {
+  BusyScope busy(ctx);
+  TransferOutcome outcome = MoveDataSetSteps(ctx);
+  // Whatever stopped it, the levels made for the new folder go too.
+  if (!outcome.Finished()) RemoveCreatedLevels(ctx.files, ctx.app.m_destCreatedLevels);
   return outcome;
 }

@@ -79,20 +79,23 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
        {},
        false,
        true},
-      {"the shell reports a failure once the record is gone: where the rest lies is said",
-       [](CommandWorld& w) { w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{5, false}; }; },
+      {"a file in use stops the shell once the record is gone: the rest goes, where the file lies is said",
+       [](CommandWorld& w) {
+         w.files.shellHook = [](auto, auto&, auto&) { return ShellOutcome{32, false}; };
+         w.files.refuseRemove.insert(AsciiUpper(kAside + "\\PDF\\q01.pdf"));
+       },
        {Warning(SetAsideLeftMessage(kAside)), Information(kCompleted), Question(kAnother)},
        {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
        true,
        false},
-      {"the user aborts after the first folder: the rest is named",
+      {"the user aborts after the first folder: the rest goes without the shell",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, {from[0]}, to);
            return ShellOutcome{0, true};
          };
        },
-       {Warning(SetAsideLeftMessage(kAside)), Information(kCompleted), Question(kAnother)},
+       {Information(kCompleted), Question(kAnother)},
        {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
        true,
        false},
@@ -107,14 +110,14 @@ TEST(DeleteOutcome, AfterTheConfirmation) {
        {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
        true,
        false},
-      {"the shell returns 0 with a kind folder still there",
+      {"the shell returns 0 with a kind folder still there: it goes without the shell",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
            w.files.DefaultShellOperation(op, {from[0], from[1]}, to);
            return ShellOutcome{};
          };
        },
-       {Warning(SetAsideLeftMessage(kAside)), Information(kCompleted), Question(kAnother)},
+       {Information(kCompleted), Question(kAnother)},
        {kAside + "\\Word", kAside + "\\PDF", kAside + "\\VOICE"},
        true,
        false},

@@ -256,12 +256,13 @@ TEST(MoveOutcome, AfterTheConfirmation) {
        1,
        false,
        true},
-      {"the old kind folders cannot all be deleted once the record moved: the old folder is named",
+      {"a file in use keeps part of the old kind folders once the record moved: the old folder is named",
        [](CommandWorld& w) {
          w.files.shellHook = [&w](ShellOp op, auto& from, auto& to) {
-           if (op == ShellOp::Delete) return ShellOutcome{32, false};  // a file in use
+           if (op == ShellOp::Delete) return ShellOutcome{32, false};
            return w.files.DefaultShellOperation(op, from, to);
          };
+         w.files.refuseRemove.insert(AsciiUpper(kOld + "\\Word\\q01.doc"));
        },
        {Warning(OldFolderLeftMessage(kOld)), Information(kCompleted), Question(kAnother)},
        2,

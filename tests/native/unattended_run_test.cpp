@@ -110,15 +110,19 @@ TEST(UnattendedDelete, OutcomesAndTheirExitCodes) {
       {"a record too short to be a data set", "/delete Biology 2006",
        [](UnattendedWorld& w) { w.SetRecord("Biology", "2006", "D:"); }, ExitCode::NotFound,
        {"Tav2006 生物 は登録されていません。"}, false, false},
-      {"the shell reports a failure once the record is gone: what was set aside is named", "/delete Biology 2007",
-       failingShell({5, false}), ExitCode::Done,
-       {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
-      {"the shell reports success and deleted nothing", "/delete Biology 2007",
+      {"a file in use stops the shell once the record is gone: the rest goes, the folder holding it is named",
+       "/delete Biology 2007",
+       [&failingShell](UnattendedWorld& w) {
+         failingShell({32, false})(w);
+         w.files.refuseRemove.insert(AsciiUpper(kBiology + ".tavdelete\\PDF\\q01.pdf"));
+       },
+       ExitCode::Done, {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
+      {"the shell reports success and deleted nothing: it all goes without the shell", "/delete Biology 2007",
        failingShell({0, false}), ExitCode::Done,
-       {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
-      {"the shell reports an abort", "/delete Biology 2007",
+       {dataLine, "データを削除しました。", "削除を完了しました。"}, true, true},
+      {"the shell reports an abort: it all goes without the shell", "/delete Biology 2007",
        failingShell({0, true}), ExitCode::Done,
-       {dataLine, "データを削除しました。", leftLine, "削除を完了しました。"}, true, true},
+       {dataLine, "データを削除しました。", "削除を完了しました。"}, true, true},
       {"a kind folder that cannot be set aside (a locked file): all back, the record stays", "/delete Biology 2007",
        [](UnattendedWorld& w) {
          w.files.renameHook = [](const std::string& from, const std::string&) {
