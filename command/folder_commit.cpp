@@ -1,5 +1,7 @@
 #include "command/folder_commit.h"
 
+#include "catalogue/content_kinds.h"
+
 namespace {
 
 std::string WithSuffix(std::string_view dataFolder, const char* suffix) {
@@ -8,8 +10,11 @@ std::string WithSuffix(std::string_view dataFolder, const char* suffix) {
   return path + suffix;
 }
 
-// Makes `aside` and the levels of `relative`'s parent below it.
+// Makes `aside` (and its parent, the aside folder of a data folder) and the
+// levels of `relative`'s parent below it.
 bool MakeParentLevels(RenameJournal& journal, const std::string& aside, const std::string& relative) {
+  const auto slash = aside.find_last_of('\\');
+  if (slash != std::string::npos && slash > 2 && !journal.CreateFolder(aside.substr(0, slash))) return false;
   if (!journal.CreateFolder(aside)) return false;
   for (std::size_t slash = relative.find('\\'); slash != std::string::npos; slash = relative.find('\\', slash + 1))
     if (!journal.CreateFolder(ChildPath(aside, relative.substr(0, slash)))) return false;
@@ -63,9 +68,12 @@ bool RenameJournal::Undo() {
 
 bool MergeByRenames(IFileSystem& files, RenameJournal& journal, const std::string& source,
                     const std::string& target, const std::string& aside) {
+  // A target that is not there yet takes the whole tree in one rename: no
+  // walk, whatever its size.
+  if (!files.InspectLevel(target).exists) return journal.Rename(source, target);
+  if (!files.IsFolder(target) || files.InspectLevel(target).isReparsePoint) return false;
   const auto entries = files.ListTree(source);
   if (!entries) return false;
-  if (!journal.CreateFolder(target)) return false;
   // A walk lists a folder before what lies below it; a folder that went
   // over whole took those entries with it.
   std::string wholeFolder;
@@ -85,6 +93,18 @@ bool MergeByRenames(IFileSystem& files, RenameJournal& journal, const std::strin
       return false;
     if (!journal.Rename(from, to)) return false;
     wholeFolder = entry.isFolder ? relative : std::string();
+  }
+  return true;
+}
+
+bool MergeKindFolders(IFileSystem& files, RenameJournal& journal, const std::string& from,
+                      const std::string& dataFolder, const std::string& aside) {
+  if (!journal.CreateFolder(dataFolder)) return false;
+  for (const auto& info : kContentKinds) {
+    const std::string kind = KindFolderPath(from, info.kind);
+    if (!files.InspectLevel(kind).exists) continue;
+    if (!MergeByRenames(files, journal, kind, KindFolderPath(dataFolder, info.kind), KindFolderPath(aside, info.kind)))
+      return false;
   }
   return true;
 }

@@ -52,15 +52,21 @@ class RenameJournal {
 };
 
 // Merges the tree at `source` into `target`, both on one volume, by renames
-// alone: a folder that the target lacks goes over whole; a file (or a
-// folder in a file's place) that the target already has is first renamed
-// to the same place below `aside`. What the target holds besides is kept,
+// alone: a target that is not there gets the whole tree in one rename; a
+// folder that the target lacks goes over whole; a file (or a folder in a
+// file's place) that the target already has is first renamed to the same
+// place below `aside`. What the target holds besides is kept,
 // so a second disc carrying some files of a kind adds to the first disc's.
 // A level of the target that is a link fails the merge rather than write
 // through it. Every step goes into `journal`; false on the first failure,
 // the steps so far left for the caller to undo.
 bool MergeByRenames(IFileSystem& files, RenameJournal& journal, const std::string& source,
                     const std::string& target, const std::string& aside);
+
+// Each kind folder found in `from` merged into the data folder's, the
+// replaced files set aside below `aside` in their own kind folder.
+bool MergeKindFolders(IFileSystem& files, RenameJournal& journal, const std::string& from,
+                      const std::string& dataFolder, const std::string& aside);
 
 // `folder` + '\' + `name`.
 std::string ChildPath(std::string_view folder, std::string_view name);

@@ -41,7 +41,7 @@ TransferOutcome CommitAndRecord(IFileSystem& files, RenameJournal& journal, cons
   const WorkingFolders work = WorkingFoldersOf(dataFolder);
   // The commit folder's name is what tells a repair after a power cut that
   // its content was complete and the merge may be finished.
-  if (journal.Rename(from, work.commit) && MergeByRenames(files, journal, work.commit, dataFolder, work.aside)) {
+  if (journal.Rename(from, work.commit) && MergeKindFolders(files, journal, work.commit, dataFolder, work.aside)) {
     const RecordUpdate update = writeRecord();
     if (update != RecordUpdate::SubjectKeyFailed) {
       // The replaced files go first: a commit folder that outlives them
@@ -115,7 +115,7 @@ void RepairWorkingFolders(IFileSystem& files, IRegistry& registry, const std::st
   // process knew. The record then names the data folder, as it would have.
   if (files.Exists(work.commit)) {
     RenameJournal journal(files);
-    if (MergeByRenames(files, journal, work.commit, dataFolder, work.aside)) {
+    if (MergeKindFolders(files, journal, work.commit, dataFolder, work.aside)) {
       const auto old = registered();
       if (!old || !SameFolder(*old, dataFolder)) WriteDataDirRecord(registry, subjectKey, year, dataFolder);
       files.RemoveTree(work.aside);

@@ -487,15 +487,16 @@ TEST_F(CopyCommand, BusyOnlyDuringTheFreeSpaceQueryTheShellCopyAndItsChecks) {
   Answer({kYes, kNo});  // Ver2.0 with the same disc, then no other disc
   NoteBusyDialogs(seen);
   RunCopyCommand(ctx);
-  // First the disc's three kind folders are measured (the INI gives no sizes); then each
-  // pass: the disc's two kind folders listed, the shell copy, the two staged
-  // copies walked to prove it, and the staging folder walked to merge it.
-  const std::vector<std::string> pass = {"walk: busy", "walk: busy", "shell: busy", "walk: busy",
-                                         "walk: busy", "walk: busy"};
-  std::vector<std::string> expected = {"walk: busy", "walk: busy", "walk: busy", "free space: busy"};
-  expected.insert(expected.end(), pass.begin(), pass.end());
-  expected.insert(expected.end(), {"walk: busy", "walk: busy"});
-  expected.insert(expected.end(), pass.begin(), pass.end());
+  // First the disc's three kind folders are measured (the INI gives no
+  // sizes). The first pass lists the disc's two kind folders, copies them
+  // with the shell into the staging folder and walks the two staged copies
+  // to prove it; they then go into the new data folder by one rename each.
+  // The Ver2.0 pass also walks the two kind folders the first one made (no
+  // link inside) and, since they exist now, the staged ones to merge them.
+  const std::string walk = "walk: busy", shell = "shell: busy";
+  const std::vector<std::string> expected = {walk, walk, walk, "free space: busy",
+                                             walk, walk, shell, walk, walk,
+                                             walk, walk, walk, walk, shell, walk, walk, walk, walk};
   EXPECT_EQ(seen, expected);
 }
 

@@ -450,11 +450,12 @@ TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellCallsAndTheirChecks) {
   RunMoveCommand(ctx);
   // The three kind folders are walked to measure them and to prove no link
   // lies inside; the old folder is read whole before the shell's copy, the
-  // three staged copies are walked to prove it and the staging folder to
-  // merge it; then the old kind folders are deleted.
+  // three staged copies are walked to prove it and go into the new folder by
+  // one rename each; then the old kind folders are deleted.
   const std::string walk = "walk: busy";
   EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, walk, walk, walk,
-                                            "shell: busy", walk, walk, walk, walk, "shell: busy"}));
+                                            "shell: busy", walk, walk, walk, "shell: busy"}));
+}));
 }
 
 }  // namespace
