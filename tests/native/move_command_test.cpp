@@ -455,7 +455,6 @@ TEST_F(MoveCommand, BusyOnlyDuringTheMeasurementTheShellCallsAndTheirChecks) {
   const std::string walk = "walk: busy";
   EXPECT_EQ(seen, (std::vector<std::string>{walk, walk, walk, "free space: busy", walk, walk, walk, walk,
                                             "shell: busy", walk, walk, walk, "shell: busy"}));
-}));
 }
 
 }  // namespace
