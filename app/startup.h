@@ -16,7 +16,9 @@ struct AppPaths {
 };
 AppPaths AppPathsFromExecutable(std::string_view exePath);
 
-// "/SETUP" or "/setup" anywhere, case-sensitive; "/Setup" does not count.
+// The interactive start-up's rule: "/SETUP" or "/setup" anywhere, case-sensitive;
+// "/Setup" does not count. An unattended command line never reaches it
+// (ParseCommandLine refuses the switch beside a verb).
 bool HasSetupSwitch(std::string_view commandLine);
 
 // A "UserLevel" value (its data as stored) grants rights when its text up to

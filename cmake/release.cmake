@@ -1,15 +1,29 @@
 # The release package, built by `cmake --build <tree> --target release` into
 # TAV_RELEASE_DIR: a ZIP archive (CPack) and a Windows Installer package
 # (wixl) of the exe, its INI and the help document, both named after the
-# project's version.
+# project's version. With a code-signing certificate in the environment
+# (scripts/sign.sh) the exe is signed before it goes into either, and the
+# installer after it is built; without one both are unsigned.
 set(TAV_RELEASE_DIR ${CMAKE_BINARY_DIR}/release CACHE PATH "Where the release package is built")
 set(TAV_PACKAGE_NAME TavCopyTool-${PROJECT_VERSION}-win64)
 set(TAV_ZIP ${TAV_RELEASE_DIR}/${TAV_PACKAGE_NAME}.zip)
 set(TAV_MSI ${TAV_RELEASE_DIR}/${TAV_PACKAGE_NAME}.msi)
 set(TAV_SHIPPED_FILES ${CMAKE_SOURCE_DIR}/res/TavCopyTool.INI ${CMAKE_SOURCE_DIR}/res/TavCopyTool.html)
 
+# The exe as shipped: signed, or an unchanged copy. Run on every build, since
+# the certificate comes from the environment of the build, not the cache.
+set(TAV_SIGN ${CMAKE_SOURCE_DIR}/scripts/sign.sh)
+set(TAV_SHIPPED_EXE ${CMAKE_BINARY_DIR}/signed/TavCopyTool.exe)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/signed)
+add_custom_target(shipped_exe
+  COMMAND bash ${TAV_SIGN} $<TARGET_FILE:TavCopyTool> ${TAV_SHIPPED_EXE}
+  BYPRODUCTS ${TAV_SHIPPED_EXE}
+  COMMENT "The exe as shipped (signed when a certificate is given)"
+  VERBATIM)
+add_dependencies(shipped_exe TavCopyTool)
+
 # The archive: the three files at its top, as they lie beside the exe.
-install(TARGETS TavCopyTool RUNTIME DESTINATION .)
+install(PROGRAMS ${TAV_SHIPPED_EXE} DESTINATION .)
 install(FILES ${TAV_SHIPPED_FILES} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME TavCopyTool)
@@ -21,7 +35,7 @@ include(CPack)
 add_custom_command(OUTPUT ${TAV_ZIP}
   COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/cpack/${TAV_PACKAGE_NAME}.zip ${TAV_ZIP}
-  DEPENDS TavCopyTool ${TAV_SHIPPED_FILES}
+  DEPENDS shipped_exe ${TAV_SHIPPED_EXE} ${TAV_SHIPPED_FILES}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Packing ${TAV_PACKAGE_NAME}.zip"
   VERBATIM)
@@ -39,11 +53,12 @@ function(tav_msi output version)
   set(src ${TAV_SOURCE_FROM_BUILD})
   add_custom_command(OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E env WINDOWS_LANGUAGE=ja
-            wixl -a x64 -D Version=${version} -D Exe=$<PATH:RELATIVE_PATH,$<TARGET_FILE:TavCopyTool>,${CMAKE_BINARY_DIR}>
+            wixl -a x64 -D Version=${version} -D Exe=signed/TavCopyTool.exe
             -D Ini=${src}/res/TavCopyTool.INI -D Help=${src}/res/TavCopyTool.html -D Icon=${src}/res/TavCopyTool.ico
             -o ${output} ${src}/package/TavCopyTool.wxs
     COMMAND ${CMAKE_COMMAND} -E env WINDOWS_LANGUAGE=ja msibuild ${output} -i ${TAV_MSI_CODEPAGE}
-    DEPENDS TavCopyTool ${TAV_SHIPPED_FILES} ${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico
+    COMMAND bash ${TAV_SIGN} ${output} ${output}
+    DEPENDS shipped_exe ${TAV_SHIPPED_EXE} ${TAV_SHIPPED_FILES} ${CMAKE_SOURCE_DIR}/res/TavCopyTool.ico
             ${CMAKE_SOURCE_DIR}/package/TavCopyTool.wxs
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     COMMENT "Building ${output}"

@@ -101,9 +101,19 @@ endforeach()
 # Its tests run on what the `release` target builds, built here so that the
 # test command builds the package it tests, with the archive unpacked into
 # the prefix (C:\tav-package) as an administrator would unpack it.
+# The package is built signed, with a throw-away certificate the entry makes,
+# so that the tests below run the signed exe and install the signed MSI;
+# release_signatures checks both signatures against that certificate.
+set(TAV_SIGNING_TEST_DIR ${CMAKE_BINARY_DIR}/signing-test)
 add_test(NAME release_package
-         COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target release release_next_version)
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/release_signing.sh build ${TAV_SIGNING_TEST_DIR}
+                 ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
 set_tests_properties(release_package PROPERTIES FIXTURES_SETUP release_package)
+add_test(NAME release_signatures
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/release_signing.sh verify ${TAV_SIGNING_TEST_DIR}
+                 ${TAV_ZIP} ${TAV_MSI} ${TAV_NEXT_MSI} $<TARGET_FILE:TavCopyTool>
+         WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+set_tests_properties(release_signatures PROPERTIES FIXTURES_REQUIRED release_package)
 set(TAV_UNPACKED_FOLDER tav-package)
 add_test(NAME release_unpacked
          COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && cd \"$1\" && \"$2\" -E tar xf \"$3\""

@@ -22,6 +22,19 @@ bool IsUncSharePath(std::string_view path) {
 
 bool IsAbsoluteFolderPath(std::string_view path) { return IsDriveRootedPath(path) || IsUncSharePath(path); }
 
+bool IsDosDeviceName(std::string_view name) {
+  std::string_view base = name.substr(0, name.find('.'));
+  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+  const std::string upper = AsciiUpper(base);
+  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL" || upper == "CONIN$" ||
+      upper == "CONOUT$")
+    return true;
+  if (upper.rfind("COM", 0) != 0 && upper.rfind("LPT", 0) != 0) return false;
+  const std::string_view digit = std::string_view(upper).substr(3);
+  return (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9') ||
+         digit == "\u00B9" || digit == "\u00B2" || digit == "\u00B3";  // superscript 1, 2, 3
+}
+
 std::string DriveRoot(char letter) { return {letter, ':', '\\'}; }
 
 bool FitsShellPath(std::string_view path) { return Utf16Length(path) <= kMaxFolderPathChars; }

@@ -23,6 +23,9 @@ bool IsDriveRootedPath(std::string_view path);
 bool IsUncSharePath(std::string_view path);
 // Either of the two: a path that does not depend on the current folder.
 bool IsAbsoluteFolderPath(std::string_view path);
+// A name Windows opens as a device, not a file, in any folder and with any
+// extension ("nul.txt", "COM1 .htm", "CONOUT$").
+bool IsDosDeviceName(std::string_view name);
 // "X:\" for a drive letter.
 std::string DriveRoot(char letter);
 // At most kMaxFolderPathChars UTF-16 units.

@@ -2,7 +2,8 @@
 # build side by side in one checkout.
 BUILD_ROOT=${BUILD_ROOT:-$PWD/build}
 PACKAGES=(locales cmake ninja-build g++ libgtest-dev libgmock-dev googletest g++-mingw-w64-x86-64
-          wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic imagemagick wixl msitools)
+          wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic imagemagick wixl msitools
+          osslsigncode openssl)
 
 ensure_packages() {
   local missing=()

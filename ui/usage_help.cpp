@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "platform/windows_path.h"
 
 const char* const kHelpNameMissingMessage = "ヘルプファイル名が取得できません。";
 const char* const kHelpOpenFailedMessage = "ヘルプファイルが開けません。";
@@ -18,21 +19,6 @@ bool HasForbiddenCharacter(std::string_view value) {
     if (std::string_view(":*?\"<>|%").find(static_cast<char>(c)) != std::string_view::npos) return true;
   }
   return false;
-}
-
-// Windows opens the device, not a file, for these names in any folder and
-// with any extension ("nul.txt", "COM1 .htm").
-bool IsDeviceName(std::string_view segment) {
-  std::string_view base = segment.substr(0, segment.find('.'));
-  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
-  const std::string upper = AsciiUpper(base);
-  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL" || upper == "CONIN$" ||
-      upper == "CONOUT$")
-    return true;
-  if (upper.rfind("COM", 0) != 0 && upper.rfind("LPT", 0) != 0) return false;
-  const std::string_view digit = std::string_view(upper).substr(3);
-  return (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9') ||
-         digit == "\u00B9" || digit == "\u00B2" || digit == "\u00B3";  // superscript 1, 2, 3
 }
 
 // Windows drops trailing dots and spaces from every name, so ".. " would
@@ -63,7 +49,7 @@ std::optional<std::string> HelpDocumentInside(const std::string& appDir, std::st
       if (segments.empty()) return std::nullopt;  // above the tool's folder
       segments.pop_back();
     } else if (segment != ".") {
-      if (EndsInDotOrSpace(segment) || IsDeviceName(segment)) return std::nullopt;
+      if (EndsInDotOrSpace(segment) || IsDosDeviceName(segment)) return std::nullopt;
       segments.push_back(segment);
     }
     if (end == std::string_view::npos) break;

@@ -27,6 +27,11 @@ constexpr const char* kKindsSwitch = "/kinds";
 constexpr const char* kLabelSwitch = "/label";
 constexpr const char* kLogSwitch = "/log";
 
+bool IsOption(std::string_view argument) {
+  return EqualsIgnoreAsciiCase(argument, kKindsSwitch) || EqualsIgnoreAsciiCase(argument, kLabelSwitch) ||
+         EqualsIgnoreAsciiCase(argument, kLogSwitch);
+}
+
 const VerbForm* FindVerb(std::string_view argument) {
   for (const auto& form : kVerbForms)
     if (EqualsIgnoreAsciiCase(argument, form.name)) return &form;
@@ -34,6 +39,9 @@ const VerbForm* FindVerb(std::string_view argument) {
 }
 
 bool IsSwitch(std::string_view argument) { return !argument.empty() && argument.front() == '/'; }
+
+// The installer starts the tool with exactly one of these spellings.
+bool IsInstallerSwitch(std::string_view argument) { return argument == "/setup" || argument == "/SETUP"; }
 
 // An option's value is the next argument, unless that is missing, empty or
 // another switch.
@@ -177,19 +185,33 @@ std::vector<std::string> SplitArguments(std::string_view line) {
 }
 
 ParsedCommandLine ParseCommandLine(std::string_view commandLineTail) {
-  std::vector<std::string> args = SplitArguments(commandLineTail);
-  // The installer's switch is the start-up's, never part of a command.
-  std::erase_if(args, [](const std::string& a) { return a == "/setup" || a == "/SETUP"; });
+  const std::vector<std::string> args = SplitArguments(commandLineTail);
 
   ParsedCommandLine parsed;
-  const auto verbCount = std::count_if(args.begin(), args.end(), [](const std::string& a) { return FindVerb(a); });
-  if (verbCount == 0) return parsed;  // interactive, whatever else is there
-
   for (std::size_t i = 0; i + 1 < args.size(); ++i)
     if (EqualsIgnoreAsciiCase(args[i], kLogSwitch) && HasValueAt(args, i + 1)) {
       parsed.logPath = args[i + 1];
       break;
     }
+
+  const auto verbCount = std::count_if(args.begin(), args.end(), [](const std::string& a) { return FindVerb(a); });
+  if (verbCount == 0) {
+    // A switch without a verb is a mistyped command ("/cpy", "/lst", "/log
+    // x.log" alone): starting the window would hold a waiting script for
+    // ever. Only the installer's switch and plain words start the tool.
+    const auto stray = [&](bool optionsToo) {
+      return std::find_if(args.begin(), args.end(), [&](const std::string& a) {
+        return IsSwitch(a) && !IsInstallerSwitch(a) && (optionsToo || !IsOption(a));
+      });
+    };
+    auto named = stray(false);  // the mistyped verb, rather than the /log beside it
+    if (named == args.end()) named = stray(true);
+    if (named == args.end()) return parsed;
+    return UsageError(parsed, "処理のスイッチ（/copy、/move、/delete、/list）がありません: " + *named);
+  }
+  // The installer's question needs someone to answer it; an unattended run has no one.
+  const auto setup = std::find_if(args.begin(), args.end(), [](const std::string& a) { return IsInstallerSwitch(a); });
+  if (setup != args.end()) return UsageError(parsed, *setup + " は処理のスイッチと一緒には使えません。");
 
   if (verbCount > 1) return UsageError(parsed, "処理のスイッチ（/copy、/move、/delete、/list）は一つだけ指定してください。");
   const VerbForm* form = FindVerb(args[0]);
@@ -251,5 +273,6 @@ std::string UsageText() {
          "  教科: " + subjects + "\n"
          "終了コード: 0 完了 / 1 指定の誤り / 2 権限がない / 3 ディスクまたはデータが見つからない /\n"
          "  4 コピー先が使えないか空きが足りない / 5 コピー・移動・削除の失敗 / 6 レジストリに登録できない /\n"
-         "  7 Tavコピーツールがすでに実行中";
+         "  7 Tavコピーツールがすでに実行中 / 8 ログの行を書き込めなかった（処理は行った） /\n"
+         "  9 予期しないエラー";
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The command line of an unattended run. Without one of the verb switches
-// /copy, /move, /delete or /list the tool starts interactively, whatever
-// else the line holds. With one it runs that command unattended, and the
-// line must then be well-formed: the verb first (the installer's "/setup"
-// and "/SETUP" are skipped wherever they stand: the start-up asks their
-// question before), one verb only, each option at most once and only where
-// the verb takes it, every value present, no extra argument. Switches are
-// matched without regard to letter case.
+// The command line of an unattended run. A line with one of the verb
+// switches /copy, /move, /delete or /list runs that command unattended, and
+// must then be well-formed: the verb first, one verb only, each option at
+// most once and only where the verb takes it, every value present, no extra
+// argument, and not the installer's "/setup" (its question needs someone to
+// answer it). A line without a verb starts the interactive tool only when
+// none of its arguments begins with '/' but the installer's switch (exactly
+// "/setup" or "/SETUP"); any other switch there is a mistyped command and a
+// usage error, so that a script waiting for the tool never waits on a window.
+// Switches are matched without regard to letter case.
 //
 //   /copy SOURCE DRIVE [/kinds KIND,KIND,...] [/label LABEL] [/log FILE]
 //   /move SUBJECT YEAR DRIVE [/log FILE]
@@ -50,6 +52,7 @@ struct UnattendedRequest {
   std::string year;  // four ASCII digits
 };
 
+// UsageError is an unattended run too: it shows nothing and ends with exit 1.
 enum class LaunchMode { Interactive, Unattended, UsageError };
 
 struct ParsedCommandLine {

@@ -11,6 +11,8 @@ enum class ExitCode : int {
   OperationFailed = 5,      // the copy, move or delete failed; nothing registered, record kept
   RecordFailed = 6,         // the record could not be written or removed
   AlreadyRunning = 7,       // another instance of the tool is running
+  LogIncomplete = 8,        // a log line could not be written; the command's work stands, not undone
+  UnexpectedError = 9,      // an unexpected error (an exception) ended the run; what it did stands
 };
 
 constexpr int ProcessExitCode(ExitCode code) { return static_cast<int>(code); }

@@ -17,7 +17,7 @@ ExitCode RunList(UnattendedContext& ctx) {
     // A record removed since the lines were built is no longer registered.
     const auto folder = ReadDataDirRecord(ctx.command.registry, parsed.subject->keyName, parsed.year);
     if (!folder) continue;
-    ctx.log.Line(line + "\t" + *folder);
+    ctx.log.Line(line + "\t" + LogField(*folder));
     ++listed;
   }
   if (listed == 0) ctx.log.Line("登録されたデータがありません。");

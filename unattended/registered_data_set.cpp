@@ -27,6 +27,6 @@ ExitCode SelectRegisteredDataSet(const UnattendedRequest& request, UnattendedCon
   }
   // What the list dialog's line of this data set hands back, with its folder.
   ApplyDataSetToDelete({&subject, request.year, record->path}, app);
-  ctx.log.Line("データ: " + name + "\t" + record->path);
+  ctx.log.Line("データ: " + name + "\t" + LogField(record->path));
   return ExitCode::Done;
 }

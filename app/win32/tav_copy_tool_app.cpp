@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/win32/main_menu_commands.h"
 #include "unattended/headless_ports.h"
+#include "unattended/run_outcome.h"
 #include "unattended/unattended_run.h"
 #include "unattended/unattended_startup.h"
 #include "unattended/win32/win32_run_log.h"
@@ -61,13 +62,16 @@ BOOL CTavCopyToolApp::InitInstance() {
 
 ExitCode CTavCopyToolApp::RunUnattendedMode(const ParsedCommandLine& commandLine) {
   Win32RunLog log;
-  if (!commandLine.logPath.empty() && !log.OpenFile(commandLine.logPath)) {
-    // A run whose log cannot be kept would leave its script blind.
-    log.Line("ログファイルを開けません: " + commandLine.logPath);
-    return ExitCode::UsageError;
+  if (!commandLine.logPath.empty()) {
+    // A run whose log cannot be kept would leave its script blind; one that
+    // wrote it somewhere else than asked could be steered.
+    if (auto refused = log.OpenFile(commandLine.logPath)) {
+      log.Line(*refused);
+      return ExitCode::UsageError;
+    }
   }
-  log.Line(LocalTimestamp() + " TavCopyTool.exe " + m_lpCmdLine);
-  const ExitCode code = [&] {
+  return FinishUnattendedRun(log, [&] {
+    log.Line(LocalTimestamp() + " TavCopyTool.exe " + m_lpCmdLine);
     if (!TakeInstanceMutex()) {
       log.Line(kAlreadyRunningMessage);
       return ExitCode::AlreadyRunning;
@@ -75,7 +79,7 @@ ExitCode CTavCopyToolApp::RunUnattendedMode(const ParsedCommandLine& commandLine
     const AppPaths paths = AppPathsFromExecutable(m_exePath);
     m_szAppDir = paths.appDir;
     m_szIniPath = paths.iniPath;
-    if (auto ended = UnattendedStartup(commandLine, m_lpCmdLine, registry, prompts, *this, log)) return *ended;
+    if (auto ended = UnattendedStartup(commandLine, registry, *this, log)) return *ended;
 
     // Nothing may show from here on: no box, no dialog, no shell window.
     Win32FileSystem silentFiles(ShellUi::Silent);
@@ -86,9 +90,7 @@ ExitCode CTavCopyToolApp::RunUnattendedMode(const ParsedCommandLine& commandLine
     CommandContext command{*this, registry, disks, silentFiles, profile, noPrompts, noDialogs, busy, noCursor};
     UnattendedContext context{command, log};
     return RunUnattended(commandLine.request, context);
-  }();
-  log.Line("終了コード: " + std::to_string(ProcessExitCode(code)));
-  return code;
+  });
 }
 
 int CTavCopyToolApp::ExitInstance() {

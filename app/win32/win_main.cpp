@@ -15,6 +15,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   CTavCopyToolApp& app = TavApp();
   app.Attach(instance);
-  app.InitInstance();  // always FALSE: no message loop of the framework's own
+  try {
+    app.InitInstance();  // always FALSE: no message loop of the framework's own
+  } catch (...) {
+    // Escaped before an unattended run could log it (or from the
+    // interactive tool): std::terminate would end the process with 3, which
+    // a script reads as "not found". The mutex is released by ExitInstance.
+    app.m_nExitCode = ProcessExitCode(ExitCode::UnexpectedError);
+  }
   return app.ExitInstance();
 }

@@ -105,5 +105,8 @@ bool OpenThroughDesktopShell(const std::string& path) {
   VARIANT show{};
   show.vt = VT_I4;
   show.lVal = SW_SHOWNORMAL;
-  return SUCCEEDED(shell->ShellExecute(file.get(), none, none, operation, show));
+  // S_FALSE is the shell's "could not open it" (no program for the type, a
+  // file gone meanwhile): SUCCEEDED would count it as opened and the user
+  // would never hear of the failure. Only S_OK is done.
+  return shell->ShellExecute(file.get(), none, none, operation, show) == S_OK;
 }

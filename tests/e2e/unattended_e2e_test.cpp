@@ -69,10 +69,10 @@ class Unattended : public ::testing::Test {
     EXPECT_FALSE(run.windowSeen) << "an unattended run showed a window";
   }
   // Rights on Biology, its data set seeded, the tool run without a window.
-  static UnattendedResult RunOverSeededBiology(const std::string& commandLine) {
+  static UnattendedResult RunOverSeededBiology(const std::string& commandLine, DWORD timeoutMs = 30000) {
     GrantUserLevel("Biology");
     SeedDataSet("Biology", "DataDir07", kBiologyOnD);
-    const UnattendedResult run = RunUnattendedTool(commandLine);
+    const UnattendedResult run = RunUnattendedTool(commandLine, timeoutMs);
     ExpectWindowless(run);
     return run;
   }
@@ -97,6 +97,90 @@ TEST_F(Unattended, ALogFileThatCannotBeOpenedEndsTheRunBeforeAnything) {
   ExpectBiologyUntouched();
 }
 
+// What a script gets for a typo: exit 1 at once, the reason in its log,
+// never the interactive window that `start "" /wait` would wait on for ever.
+TEST_F(Unattended, AMistypedSwitchEndsWith1WithoutAWindow) {
+  const std::string log = InstallDir() + "typo pc01.log";
+  const std::string logSwitch = " /log \"" + log + "\"";
+  const struct {
+    std::string commandLine;
+    std::string reason;
+  } cases[] = {
+      {"/cpy E: D:" + logSwitch, "/cpy"},
+      {"/lst" + logSwitch, "/lst"},
+      {logSwitch.substr(1), "/log"},
+      {"/setup /list" + logSwitch, "/setup は処理のスイッチと一緒には使えません。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.commandLine);
+    DeleteFileW(Utf8ToUtf16(log).c_str());
+    // Ended within a few seconds, or RunUnattendedTool ends it and says so.
+    const UnattendedResult run = RunOverSeededBiology(c.commandLine, 10000);
+    EXPECT_EQ(run.exitCode, 1u);
+    const Lines steps = Steps(run, c.commandLine);
+    ASSERT_GE(steps.size(), 2u);
+    EXPECT_EQ(steps[0].rfind("指定が正しくありません: ", 0), 0u) << steps[0];
+    EXPECT_NE(steps[0].find(c.reason), std::string::npos) << steps[0];
+    EXPECT_EQ(steps[1], "使い方:");
+    EXPECT_EQ(ReadBytes(log), run.output) << "the log file has the same lines";
+    ExpectBiologyUntouched();
+    if (&c == &cases[0] && !Options().shotsDir.empty())
+      WriteFile(Options().shotsDir + "\\unattended-typo.log", ReadBytes(log));
+  }
+  // Without any switch the interactive tool still starts.
+  ToolProcess interactive("\"C:\\some file.txt\"");
+  HWND menu = interactive.WaitForMainMenu();
+  ASSERT_NE(menu, nullptr);
+  automation::Click(menu, 1003);  // "終了"
+  EXPECT_TRUE(interactive.WaitForExit());
+}
+
+// A folder named "setup" in the log's path is no installer switch: the run
+// neither asks the installer's question nor shows anything.
+TEST_F(Unattended, ALogInASetupFolderAsksNothing) {
+  SHCreateDirectoryExW(nullptr, L"C:\\setup", nullptr);
+  DeleteFileW(L"C:\\setup\\tav.log");
+  GrantUserLevel("Biology");
+  SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+  const UnattendedResult run = RunUnattendedTool("/list /log C:/setup/tav.log", 20000);
+  ExpectWindowless(run);
+  EXPECT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_EQ(Steps(run, "/list /log C:/setup/tav.log"), Lines{"Tav2007  生物\t" + kBiologyOnD});
+  EXPECT_EQ(ReadBytes("C:\\setup\\tav.log"), run.output);
+  DeleteFileW(L"C:\\setup\\tav.log");
+  RemoveDirectoryW(L"C:\\setup");
+}
+
+// The log is written with the tool's administrator rights: a device, a
+// pipe or a path relative to wherever the script stands is refused before
+// anything else, with nothing done.
+TEST_F(Unattended, ALogThatIsNoDiskFileIsRefusedBeforeAnything) {
+  DeleteFileW(Utf8ToUtf16(InstallDir() + "pc01.log").c_str());  // another test's log
+  const struct {
+    const char* value;
+    const char* reasonHolds;
+  } cases[] = {
+      {"COM1", "絶対パス"},
+      {"pc01.log", "絶対パス"},
+      {"C:\\COM1", "ディスク上のファイル"},
+      {"C:\\users\\nul.log", "ディスク上のファイル"},
+      {"\\\\.\\COM1", "ディスク上のファイル"},
+      {"\\\\.\\pipe\\tav-log", "ディスク上のファイル"},
+      {"C:\\windows", "ディスク上のファイル"},  // a folder
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    const UnattendedResult run = RunOverSeededBiology(std::string("/delete Biology 2007 /log ") + c.value);
+    EXPECT_EQ(run.exitCode, 1u);
+    const Lines lines = CrlfLines(run.output);
+    ASSERT_EQ(lines.size(), 1u) << run.output;
+    EXPECT_NE(lines[0].find(c.reasonHolds), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find(c.value), std::string::npos) << lines[0];
+    ExpectBiologyUntouched();
+  }
+  EXPECT_FALSE(Exists(InstallDir() + "pc01.log")) << "nothing written beside the tool either";
+}
+
 TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
   GrantUserLevel("Biology");
   GrantUserLevel("Earth");
@@ -104,7 +188,7 @@ TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
   SeedDataSet("Earth", "DataDir05", kEarthOnG);
   WriteRecord32("General", "DataDir05", kEarthOnG);
   WriteRecord32("Physics", "DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_P");  // no rights on Physics
-  // A record is anyone's data: its line break must not forge a line.
+  // A record is anyone's data: its line break must not forge a line, nor its tab a field.
   WriteRecord32("Biology", "DataDir06", "D:\\KR_LAB\r\nTav2001  生物\tC:\\forged");
   const std::string log = InstallDir() + "ログ pc01.txt";
   WriteFile(log, "earlier run\r\n");
@@ -114,7 +198,7 @@ TEST_F(Unattended, ListGoesToTheConsoleAndIsAppendedToTheLog) {
   ExpectWindowless(run);
   EXPECT_EQ(run.exitCode, 0u);
   EXPECT_EQ(Steps(run, commandLine),
-            (Lines{"Tav2005  地学・総合\t" + kEarthOnG, "Tav2006  生物\tD:\\KR_LAB  Tav2001  生物\tC:\\forged",
+            (Lines{"Tav2005  地学・総合\t" + kEarthOnG, "Tav2006  生物\tD:\\KR_LAB  Tav2001  生物 C:\\forged",
                    "Tav2007  生物\t" + kBiologyOnD}));
   EXPECT_TRUE(IsWellFormedUtf8(run.output));
   // The same UTF-8 lines, without a BOM, after what the file held.
@@ -265,6 +349,36 @@ TEST_F(UnattendedDiscRun, ProductDiscWithoutRightsCopiesNothing) {
   EXPECT_EQ(Steps(run, "/copy E: D:").back(), "Tav2007 生物 をコピーする権限がありません。");
   EXPECT_FALSE(Exists("D:\\KR_LAB"));
   EXPECT_EQ(ReadRecord32("Biology", "DataDir07"), "");
+}
+
+// The log on a drive that is full: the command still does its work (here
+// the list), the console has every line, and the exit code says the log is
+// short instead of 0.
+TEST_F(UnattendedDiscRun, FullDriveLogThatCannotBeWrittenEndsWith8AfterTheCommand) {
+  Prepare("full-drive");
+  if (GetDriveTypeW(L"H:\\") != DRIVE_FIXED) GTEST_SKIP() << "needs the small drive H:";
+  GrantUserLevel("Biology");
+  SeedDataSet("Biology", "DataDir07", kBiologyOnD);
+  const std::string filler = "H:\\KR_LAB\\filler.bin";
+  SHCreateDirectoryExW(nullptr, L"H:\\KR_LAB", nullptr);
+  const HANDLE file = CreateFileW(Utf8ToUtf16(filler).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  const std::string block(4096, 'x');
+  DWORD written = 0;
+  for (int i = 0; i < 1000 && WriteFile(file, block.data(), block.size(), &written, nullptr) && written; ++i) {
+  }
+  CloseHandle(file);
+  ULARGE_INTEGER freeBytes{};
+  ASSERT_TRUE(GetDiskFreeSpaceExW(L"H:\\", &freeBytes, nullptr, nullptr));
+  ASSERT_LT(freeBytes.QuadPart, 4096u) << "H: is not full";
+
+  const std::string commandLine = "/list /log H:\\KR_LAB\\pc01.log";
+  const UnattendedResult run = Run(commandLine);
+  EXPECT_EQ(run.exitCode, 8u) << run.output;
+  EXPECT_EQ(Steps(run, commandLine),
+            (Lines{"Tav2007  生物\t" + kBiologyOnD, "ログを最後まで書き込めませんでした。処理の終了コード: 0"}));
+  EXPECT_EQ(ReadBytes("H:\\KR_LAB\\pc01.log"), "") << "no part of a line";
+  ExpectBiologyUntouched();
 }
 
 TEST_F(UnattendedDiscRun, FullDriveCopyFailsAndRegistersNothing) {

@@ -138,6 +138,21 @@ TEST_F(UsageHelp, AnIniNamingAProgramShowsTheMessageAndStartsNothing) {
       << guideOpener_.program << " " << guideOpener_.commandLine;
 }
 
+// The desktop's shell answers S_FALSE when it finds no program for the
+// document: that is a failed open, reported as one, not a success.
+TEST_F(UsageHelp, ADocumentTypeWithNoProgramIsReportedAsNotOpened) {
+  // .pdf has no program in the test prefix; the test makes sure of it.
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    RegDeleteTreeW(root, L"Software\\Classes\\.pdf");
+    HKEY key = nullptr;
+    ASSERT_NE(RegOpenKeyExW(root, L"Software\\Classes\\.pdf", 0, KEY_READ, &key), ERROR_SUCCESS);
+  }
+  Plant(InstallDir() + "guide.pdf", "%PDF-1.4\n");
+  e2e::InstallTool("[HELP]\r\nFILE=guide.pdf\r\n");
+  ExpectWarning("ヘルプファイルが開けません。", "usage-02-no-program-for-the-type");
+  EXPECT_TRUE(e2e::ReadLaunches().empty()) << "nothing was started for it";
+}
+
 TEST_F(UsageHelp, WithoutAnIniTheMissingNameIsReported) {
   DeleteFileW((W(InstallDir()) + L"TavCopyTool.INI").c_str());
   ExpectWarning("ヘルプファイル名が取得できません。");

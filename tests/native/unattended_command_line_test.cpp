@@ -35,11 +35,47 @@ TEST(SplitArguments, FollowsTheWindowsRules) {
   for (const auto& c : cases) EXPECT_EQ(SplitArguments(c.line), c.args) << c.line;
 }
 
-// Without a verb switch the tool starts as it always did, whatever the line holds.
-TEST(ParseCommandLine, WithoutAVerbTheToolIsInteractive) {
-  for (const char* line : {"", "/setup", "/SETUP", "/Setup", "junk 1 2", "/bogus", "/log x.txt", "/copyx",
-                           "-list", "list", "x/list", "\"/list \"", "/kinds Word"})
+// Without a verb, and without any switch but the installer's, the tool
+// starts as it always did: a file dropped on it, a word, the installer.
+TEST(ParseCommandLine, WithoutAVerbOrASwitchTheToolIsInteractive) {
+  for (const char* line : {"", "/setup", "/SETUP", "/setup /SETUP", "junk 1 2", "-list", "list", "x/list",
+                           "C:\\data\\問題.txt", "\"C:\\my data\\a.pdf\"", "C:/setup/tav.log", "/setup C:\\x",
+                           "x/SETUPy"})
     EXPECT_EQ(ParseCommandLine(line).mode, LaunchMode::Interactive) << line;
+}
+
+// A switch without a verb is a mistyped command: it must never open the
+// window that a waiting script cannot close. The log it names (if any) still
+// gets the reason.
+TEST(ParseCommandLine, ASwitchWithoutAVerbIsAUsageError) {
+  const struct {
+    const char* line;
+    const char* reasonHolds;
+    const char* logPath;
+  } cases[] = {
+      {"/cpy E: D: /log pc01.log", "/cpy", "pc01.log"},
+      {"/lst", "/lst", ""},
+      {"/log x.log", "/log", "x.log"},
+      {"/log \"C:\\tav logs\\pc01.log\" /dlete Biology 2007", "/dlete", "C:\\tav logs\\pc01.log"},
+      {"/log", "/log", ""},
+      {"/copyx E: D:", "/copyx", ""},
+      {"\"/list \"", "/list ", ""},
+      {"/kinds Word", "/kinds", ""},
+      {"/bogus", "/bogus", ""},
+      {"E: D: /cpy", "/cpy", ""},
+      // The installer's switch starts the tool only in its two spellings and
+      // only with nothing else that looks like a switch.
+      {"/Setup", "/Setup", ""},
+      {"/setup /lst", "/lst", ""},
+      {"/SETUP /Setup", "/Setup", ""},
+  };
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = ParseCommandLine(c.line);
+    EXPECT_EQ(parsed.mode, LaunchMode::UsageError) << c.line;
+    EXPECT_NE(parsed.usageError.find(c.reasonHolds), std::string::npos)
+        << c.line << ": \"" << parsed.usageError << "\" should hold \"" << c.reasonHolds << "\"";
+    EXPECT_EQ(parsed.logPath, c.logPath) << c.line;
+  }
 }
 
 struct Expected {
@@ -96,11 +132,13 @@ TEST(ParseCommandLine, WellFormedRequests) {
         .label = "TAV07B_S",
         .drive = 'D',
         .logPath = "\\\\server\\logs\\pc01.log"}},
-      // Options may stand before the positional arguments; the installer's switch is skipped.
+      // Options may stand before the positional arguments.
       {"/copy /label TAV07T_S \"C:\\disc copies\\T\" D:",
        {.verb = Verb::Copy, .sourceKind = SourceKind::ContentFolder, .sourceFolder = "C:\\disc copies\\T", .label = "TAV07T_S", .drive = 'D'}},
-      {"/setup /list", {.verb = Verb::List}},
-      {"/SETUP /delete Biology 2007 /setup", {.verb = Verb::Delete, .subjectKey = "Biology", .year = "2007"}},
+      // A folder named "setup" in a value is no installer's switch.
+      {"/list /log C:/setup/tav.log", {.verb = Verb::List, .logPath = "C:/setup/tav.log"}},
+      {"/delete Biology 2007 /log \"C:\\x /setup\\tav.log\"",
+       {.verb = Verb::Delete, .subjectKey = "Biology", .year = "2007", .logPath = "C:\\x /setup\\tav.log"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -139,6 +177,10 @@ TEST(ParseCommandLine, UsageErrors) {
       {"/list /bogus", "/bogus"},
       {"/list x/setupx", "x/setupx"},
       {"/delete Biology 2007 /Setup", "/Setup"},
+      // The installer's question needs someone to answer it.
+      {"/setup /list", "/setup"},
+      {"/list /SETUP", "/SETUP"},
+      {"/SETUP /delete Biology 2007 /setup", "/SETUP"},
       {"/list /kinds Word", "/kinds"},
       {"/delete Biology 2007 /label X", "/label"},
       {"/move Biology 2007 D: /kinds Word", "/kinds"},
@@ -193,23 +235,26 @@ TEST(ParseCommandLine, AUsageErrorStillKnowsItsLog) {
   EXPECT_EQ(ParseCommandLine("/list /log").logPath, "");
 }
 
-// The installer's question is the start-up's: its rule is unchanged (two
-// case-sensitive searches anywhere in the line), and the parser skips the
-// switch only as a whole argument in one of those two spellings.
-TEST(ParseCommandLine, InstallerSwitchKeepsItsRule) {
+// The installer's question is the interactive start-up's: its rule is
+// unchanged there (two case-sensitive searches anywhere in the line). A line
+// with a verb never reaches it: with the switch as a whole argument it is a
+// usage error, and inside a value ("C:/setup/tav.log") it is no switch.
+TEST(ParseCommandLine, InstallerSwitchKeepsItsRuleOnlyInTheInteractiveTool) {
   const struct {
     const char* line;
-    bool asksInstallerQuestion;
+    bool asksInstallerQuestion;  // when the tool starts interactively
     LaunchMode mode;
   } cases[] = {
       {"/setup", true, LaunchMode::Interactive},
       {"-x /setup", true, LaunchMode::Interactive},
       {"x/SETUPy", true, LaunchMode::Interactive},
-      {"/Setup", false, LaunchMode::Interactive},
-      {"/setup /list", true, LaunchMode::Unattended},
-      {"/list /SETUP", true, LaunchMode::Unattended},
+      {"C:/setup/tav.log", true, LaunchMode::Interactive},
+      {"/Setup", false, LaunchMode::UsageError},
+      {"/setup /list", true, LaunchMode::UsageError},
+      {"/list /SETUP", true, LaunchMode::UsageError},
       {"/list /Setup", false, LaunchMode::UsageError},
       {"/list x/setup", true, LaunchMode::UsageError},
+      {"/list /log C:/setup/tav.log", true, LaunchMode::Unattended},
       {"/list", false, LaunchMode::Unattended},
   };
   for (const auto& c : cases) {
@@ -223,7 +268,7 @@ TEST(UsageText, ShowsEveryFormNameAndExitCode) {
   std::vector<std::string> mustHold = {"/copy", "/move", "/delete", "/list", "/kinds", "/label", "/log"};
   for (const auto& kind : kContentKinds) mustHold.push_back(kind.name);
   for (const auto& subject : kSubjects) mustHold.push_back(subject.keyName);
-  for (int code = 0; code <= 7; ++code) mustHold.push_back(std::to_string(code) + " ");
+  for (int code = 0; code <= 9; ++code) mustHold.push_back(std::to_string(code) + " ");
   for (const auto& text : mustHold) EXPECT_NE(usage.find(text), std::string::npos) << text;
 }
 

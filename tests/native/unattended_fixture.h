@@ -24,6 +24,7 @@
 class RecordingRunLog : public IRunLog {
  public:
   void Line(std::string_view text) override { lines.emplace_back(text); }
+  bool AllLinesWritten() const override { return true; }
   std::vector<std::string> lines;
 };
 

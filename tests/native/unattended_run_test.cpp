@@ -46,6 +46,10 @@ TEST(UnattendedList, RegisteredDataSetsWithTheirFolders) {
          w.SetRecord("General", "2006", "D:\\KR_LAB\\Tav2006\\TestDoc_T");
        },
        {"Tav2007  地学・総合\tD:\\KR_LAB\\Tav2007\\TestDoc_T"}},
+      {"a record's tab and line separator cannot forge a field or a line",
+       {kBiologyRow},
+       [](UnattendedWorld& w) { w.SetRecord("Biology", "2004", "D:\\KR_LAB\tC:\\forged\u2028Tav2001  生物"); },
+       {"Tav2004  生物\tD:\\KR_LAB C:\\forged Tav2001  生物"}},
       {"nothing registered", {kBiologyRow}, [](UnattendedWorld&) {}, {"登録されたデータがありません。"}},
       {"records only where the user has no rights",
        {kBiologyRow},
@@ -198,41 +202,36 @@ TEST(UnattendedDelete, EarthGoesWithItsGeneralTwin) {
   }
 }
 
-// Before the command: the installer question (the one box an unattended
-// start may show, as the installer asks it), the usage error, the rights.
+// Before the command: the usage error, then the rights. No question is
+// ever asked: a world whose prompts are used fails when it goes.
 TEST(UnattendedStartup, EndsBeforeTheCommandWhenItMust) {
   const std::string usageLine0 = "使い方:";
   const struct {
     const char* name;
     const char* line;
     const char* userLevel;  // Biology's "UserLevel"; nullptr: no key
-    std::optional<int> installerAnswer;  // the question is expected when set
     std::optional<ExitCode> code;
     Lines firstLines;
     bool rightsScanned;
   } cases[] = {
-      {"rights on Biology: the command runs", "/list", "admin", std::nullopt, std::nullopt, {}, true},
-      {"no subject with rights", "/list", "USER", std::nullopt, ExitCode::NoRights, {kNoRightsMessage}, true},
-      {"no key at all", "/delete Biology 2007", nullptr, std::nullopt, ExitCode::NoRights, {kNoRightsMessage}, true},
-      {"the installer question answered yes", "/setup /list", "ADMIN", mb::kIdYes, std::nullopt, {}, true},
-      {"the installer question answered no: nothing is done", "/setup /list", "ADMIN", mb::kIdNo,
-       ExitCode::UsageError, {"インストールの確認に「はい」が選ばれなかったため、何もせずに終了します。"}, false},
-      {"a usage error: the reason, then the usage text", "/list /bogus", "ADMIN", std::nullopt,
+      {"rights on Biology: the command runs", "/list", "admin", std::nullopt, {}, true},
+      {"no subject with rights", "/list", "USER", ExitCode::NoRights, {kNoRightsMessage}, true},
+      {"no key at all", "/delete Biology 2007", nullptr, ExitCode::NoRights, {kNoRightsMessage}, true},
+      {"a usage error: the reason, then the usage text", "/list /bogus", "ADMIN",
        ExitCode::UsageError, {"指定が正しくありません: 不明なスイッチです: /bogus", usageLine0}, false},
-      {"a usage error comes before the rights", "/list extra", nullptr, std::nullopt, ExitCode::UsageError,
+      {"a usage error comes before the rights", "/list extra", nullptr, ExitCode::UsageError,
        {"指定が正しくありません: 余分な引数があります: extra", usageLine0}, false},
-      {"the installer question comes before the usage error", "/SETUP /list /bogus", "ADMIN", mb::kIdYes,
-       ExitCode::UsageError, {"指定が正しくありません: 不明なスイッチです: /bogus", usageLine0}, false},
+      {"the installer's switch with a verb: no question, a usage error", "/setup /list", "ADMIN",
+       ExitCode::UsageError, {"指定が正しくありません: /setup は処理のスイッチと一緒には使えません。", usageLine0}, false},
+      {"a mistyped verb", "/cpy E: D: /log C:\\pc01.log", "ADMIN", ExitCode::UsageError,
+       {"指定が正しくありません: 処理のスイッチ（/copy、/move、/delete、/list）がありません: /cpy", usageLine0}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     UnattendedWorld w;
     if (c.userLevel) w.registry.Set(RegRoot::CurrentUser, UserLevelKeyPath("Biology"), "UserLevel", c.userLevel);
-    FakePrompts installer;
-    if (c.installerAnswer) installer.answers.push_back(*c.installerAnswer);
     const ParsedCommandLine parsed = ParseCommandLine(c.line);
-    EXPECT_EQ(UnattendedStartup(parsed, c.line, w.registry, installer, w.app, w.log), c.code);
-    EXPECT_EQ(installer.Texts(), c.installerAnswer ? Lines{kSetupQuestion} : Lines{});
+    EXPECT_EQ(UnattendedStartup(parsed, w.registry, w.app, w.log), c.code);
     ASSERT_GE(w.log.lines.size(), c.firstLines.size());
     EXPECT_EQ(Lines(w.log.lines.begin(), w.log.lines.begin() + c.firstLines.size()), c.firstLines);
     if (!c.firstLines.empty() && c.firstLines.back() == usageLine0) {
