@@ -4,7 +4,7 @@
 #include "platform/win32/win_text.h"
 #include "platform/windows_path.h"
 #include "platform/prompt_port.h"
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "res/resource.h"
 #include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
