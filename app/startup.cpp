@@ -18,8 +18,13 @@ AppPaths AppPathsFromExecutable(std::string_view exePath) {
 }
 
 bool HasSetupSwitch(std::string_view commandLine) {
-  return commandLine.find("/SETUP") != std::string_view::npos ||
-         commandLine.find("/setup") != std::string_view::npos;
+  return std::any_of(kSetupSwitchSpellings.begin(), kSetupSwitchSpellings.end(),
+                     [&](std::string_view spelling) { return commandLine.find(spelling) != std::string_view::npos; });
+}
+
+bool IsSetupSwitchArgument(std::string_view argument) {
+  return std::find(kSetupSwitchSpellings.begin(), kSetupSwitchSpellings.end(), argument) !=
+         kSetupSwitchSpellings.end();
 }
 
 bool UserLevelGrantsAdmin(const std::optional<std::string>& userLevel) {

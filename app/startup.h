@@ -16,10 +16,18 @@ struct AppPaths {
 };
 AppPaths AppPathsFromExecutable(std::string_view exePath);
 
-// The interactive start-up's rule: "/SETUP" or "/setup" anywhere, case-sensitive;
-// "/Setup" does not count. An unattended command line never reaches it
+// The installer starts the tool with one of these two spellings; no other
+// letter case ("/Setup") is its switch.
+inline constexpr std::array<std::string_view, 2> kSetupSwitchSpellings = {"/setup", "/SETUP"};
+
+// The interactive start-up's rule: a spelling anywhere in the command line,
+// inside another word too. An unattended command line never reaches it
 // (ParseCommandLine refuses the switch beside a verb).
 bool HasSetupSwitch(std::string_view commandLine);
+
+// The command-line parser's rule: one argument that is a spelling as a whole,
+// so that a value holding "/setup" ("C:\x /setup\tav.log") is no switch.
+bool IsSetupSwitchArgument(std::string_view argument);
 
 // A "UserLevel" value (its data as stored) grants rights when its text up to
 // the first NUL is "ADMIN" in any letter case. Data longer than 32

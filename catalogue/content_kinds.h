@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/file_port.h"
+#include "res/resource.h"
 
 // Processing order: sizes, check boxes, sums, m_bKind and every shell list
 // walk the kinds in this order, never in the dialog's row order.
@@ -19,19 +20,19 @@ enum class ContentKind { Ichitaro, Word, PDF, TIF, TXT, TXT0, VOICE };
 struct ContentKindInfo {
   ContentKind kind;
   const char* name;         // folder name, check-box caption and INI key (case-sensitive)
-  int checkBoxId;
+  int checkBoxId;           // the content selection dialog's controls of the kind
   int sizeLabelId;
-  int descriptionId;        // 1016..1021, then 1030 for VOICE
+  int descriptionId;
 };
 
 inline constexpr std::array<ContentKindInfo, kKindCount> kContentKinds = {{
-    {ContentKind::Ichitaro, "Ichitaro", 1007, 1022, 1016},
-    {ContentKind::Word, "Word", 1008, 1023, 1017},
-    {ContentKind::PDF, "PDF", 1009, 1024, 1018},
-    {ContentKind::TIF, "TIF", 1010, 1025, 1019},
-    {ContentKind::TXT, "TXT", 1011, 1026, 1020},
-    {ContentKind::TXT0, "TXT0", 1012, 1027, 1021},
-    {ContentKind::VOICE, "VOICE", 1013, 1028, 1030},
+    {ContentKind::Ichitaro, "Ichitaro", IDC_CHECK_ICHITARO, IDC_SIZE_ICHITARO, IDC_DESC_ICHITARO},
+    {ContentKind::Word, "Word", IDC_CHECK_WORD, IDC_SIZE_WORD, IDC_DESC_WORD},
+    {ContentKind::PDF, "PDF", IDC_CHECK_PDF, IDC_SIZE_PDF, IDC_DESC_PDF},
+    {ContentKind::TIF, "TIF", IDC_CHECK_TIF, IDC_SIZE_TIF, IDC_DESC_TIF},
+    {ContentKind::TXT, "TXT", IDC_CHECK_TXT, IDC_SIZE_TXT, IDC_DESC_TXT},
+    {ContentKind::TXT0, "TXT0", IDC_CHECK_TXT0, IDC_SIZE_TXT0, IDC_DESC_TXT0},
+    {ContentKind::VOICE, "VOICE", IDC_CHECK_VOICE, IDC_SIZE_VOICE, IDC_DESC_VOICE},
 }};
 
 constexpr int KindIndex(ContentKind kind) { return static_cast<int>(kind); }

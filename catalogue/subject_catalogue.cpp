@@ -50,6 +50,10 @@ std::string SubjectDisplayName(const SubjectInfo& subject, std::string_view edit
   return subject.displayName;
 }
 
+std::string DataSetName(std::string_view year, std::string_view subjectName) {
+  return "Tav" + std::string(year) + " " + std::string(subjectName);
+}
+
 std::string FormatListLine(const SubjectInfo& subject, int year) {
   char yearText[16];
   std::snprintf(yearText, sizeof yearText, "%04d", year);

@@ -31,6 +31,10 @@ int SubjectIndex(const SubjectInfo& subject);
 // `edition` is "", "E" or "W".
 std::string SubjectDisplayName(const SubjectInfo& subject, std::string_view edition);
 
+// "Tav2007 生物": a data set or a disc as the tool's messages and dialogs name
+// it, the year and the display name (SubjectDisplayName) one blank apart.
+std::string DataSetName(std::string_view year, std::string_view subjectName);
+
 // "Tav2007  生物": three letters, four year digits, two blanks, the name.
 std::string FormatListLine(const SubjectInfo& subject, int year);
 

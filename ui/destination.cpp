@@ -2,6 +2,7 @@
 
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
+#include "catalogue/subject_catalogue.h"
 #include "platform/text.h"
 #include "platform/windows_path.h"
 #include "ui/folder_path_rules.h"
@@ -11,14 +12,14 @@ const char* const kSameFolderMessage = "移動元フォルダと同じフォル�
 namespace {
 
 const DestDialogTexts kCopyTexts = {
-    "セットされたCD-ROMは「Tav%s %s」です。",
+    "セットされたCD-ROMは「%s」です。",
     "コピー先のドライブを指定してください。",
     false,
     "コピー先フォルダにアクセスできません。",
 };
 
 const DestDialogTexts kMoveTexts = {
-    "選択されたデータは「Tav%s %s」です。",
+    "選択されたデータは「%s」です。",
     "移動先のドライブを指定してください。",
     true,
     "移動先フォルダにアクセスできません。",
@@ -34,7 +35,7 @@ const DestDialogTexts& DestDialogTextsFor(DestVariant variant) {
 }
 
 std::string FormatDestDataLine(DestVariant variant, std::string_view year, std::string_view subjectName) {
-  return FormatText(DestDialogTextsFor(variant).dataLineFormat, {year, subjectName});
+  return FormatText(DestDialogTextsFor(variant).dataLineFormat, {DataSetName(year, subjectName)});
 }
 
 std::string FormatDriveEntry(char letter, std::optional<std::uint64_t> freeBytes) {

@@ -19,7 +19,7 @@ enum class DestVariant { Copy, Move };
 // What the code of the two variants needs; their titles and the other texts
 // live in the templates.
 struct DestDialogTexts {
-  const char* dataLineFormat;    // "…「Tav%s %s」です。": year, then subject name
+  const char* dataLineFormat;    // "…「%s」です。": the data set's name (DataSetName)
   const char* noDriveMessage;    // nothing chosen, or no drive to choose
   bool checksRegisteredFolder;   // the move variant refuses the data set's own folder
   // A level of the data folder is a link or someone else's

@@ -26,10 +26,10 @@ std::string WithPath(const char* format, std::string_view path) {
 
 // The walk shared by the check and the creation. With `files` null it checks
 // the form only; otherwise it creates the levels as it goes.
-int WalkFolderPath(std::string_view path, IFileSystem* files, std::vector<std::string>* created) {
-  using namespace folder_result;
-  if (!IsDriveRootedPath(path) || !FitsShellPath(path)) return kMalformed;
-  if (path.size() == 3) return !files || files->Exists(std::string(path)) ? kOk : kNotCreated;
+FolderResult WalkFolderPath(std::string_view path, IFileSystem* files, std::vector<std::string>* created) {
+  using enum FolderResult;
+  if (!IsDriveRootedPath(path) || !FitsShellPath(path)) return Malformed;
+  if (path.size() == 3) return !files || files->Exists(std::string(path)) ? Ok : NotCreated;
 
   // UTF-8 never puts a byte below 0x80 inside a multi-byte character, so the
   // separators are found byte by byte without splitting a name.
@@ -37,19 +37,19 @@ int WalkFolderPath(std::string_view path, IFileSystem* files, std::vector<std::s
   for (;;) {
     const std::size_t end = path.find('\\', start);
     const bool last = end == std::string_view::npos;
-    if (!IsValidFolderName(path.substr(start, last ? std::string_view::npos : end - start))) return kMalformed;
+    if (!IsValidFolderName(path.substr(start, last ? std::string_view::npos : end - start))) return Malformed;
     if (files) {
       const std::string upToHere(path.substr(0, last ? path.size() : end));
-      if (last && files->Exists(upToHere)) return kAppeared;
+      if (last && files->Exists(upToHere)) return Appeared;
       // The result of the creation says little (it fails for a level that is
       // already there); whether the level exists afterwards is what counts.
       const bool made = files->CreateFolder(upToHere);
-      if (!files->Exists(upToHere)) return kNotCreated;
+      if (!files->Exists(upToHere)) return NotCreated;
       if (made && created) created->push_back(upToHere);
     }
-    if (last) return kOk;
+    if (last) return Ok;
     start = end + 1;
-    if (start == path.size()) return kMalformed;  // a trailing '\'
+    if (start == path.size()) return Malformed;  // a trailing '\'
   }
 }
 
@@ -63,38 +63,38 @@ bool IsValidFolderName(std::string_view name) {
   return name.find_first_of(kForbidden) == std::string_view::npos;
 }
 
-int CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr, nullptr); }
+FolderResult CheckFolderPath(std::string_view path) { return WalkFolderPath(path, nullptr, nullptr); }
 
 std::string_view WithoutTrailingBackslash(std::string_view folder) {
   if (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
   return folder;
 }
 
-int CreateFolderPath(IFileSystem& files, std::string_view path, std::vector<std::string>* created) {
+FolderResult CreateFolderPath(IFileSystem& files, std::string_view path, std::vector<std::string>* created) {
   // The whole form is checked before the disk is touched, so that a path that
   // turns out malformed halfway ("D:\a\\b") leaves no folders behind.
-  if (const int form = CheckFolderPath(path); form != folder_result::kOk) return form;
+  if (const FolderResult form = CheckFolderPath(path); form != FolderResult::Ok) return form;
   return WalkFolderPath(path, &files, created);
 }
 
-int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path,
-                       std::vector<std::string>* created) {
-  using namespace folder_result;
+FolderResult EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path,
+                                std::vector<std::string>* created) {
+  using enum FolderResult;
   constexpr unsigned kBox = mb::kTaskModal;
-  const auto report = [&](int result) {
+  const auto report = [&](FolderResult result) {
     prompts.Show(PromptOwner::None,
-                 result == kMalformed ? std::string(kFolderMalformedMessage) : WithPath(kFolderNotCreatedFormat, path),
+                 result == Malformed ? std::string(kFolderMalformedMessage) : WithPath(kFolderNotCreatedFormat, path),
                  kCaption, mb::kWarning | kBox);
     return result;
   };
 
-  if (const int form = CheckFolderPath(path); form != kOk) return report(form);
-  if (files.Exists(std::string(path))) return kOk;
+  if (const FolderResult form = CheckFolderPath(path); form != Ok) return report(form);
+  if (files.Exists(std::string(path))) return Ok;
   if (prompts.Show(PromptOwner::None, WithPath(kFolderMissingQuestionFormat, path), kCaption,
                    mb::kQuestion | kBox) != mb::kIdYes)
-    return kDeclined;
-  const int result = CreateFolderPath(files, path, created);
-  return result == kOk ? kOk : report(result);
+    return Declined;
+  const FolderResult result = CreateFolderPath(files, path, created);
+  return result == Ok ? Ok : report(result);
 }
 
 bool IsDataFolderPath(std::string_view path) { return IsDriveRootedPath(path) && path.size() > 3; }
@@ -102,7 +102,7 @@ bool IsDataFolderPath(std::string_view path) { return IsDriveRootedPath(path) &&
 std::optional<std::string> ActionableDataFolder(IFileSystem& files, std::string_view registered,
                                                 std::string_view subjectCode) {
   const std::string plain(WithoutTrailingBackslash(registered));
-  if (!IsDataFolderPath(plain) || CheckFolderPath(plain) != folder_result::kOk) return std::nullopt;
+  if (!IsDataFolderPath(plain) || CheckFolderPath(plain) != FolderResult::Ok) return std::nullopt;
   if (!IsOwnDataFolderName(plain, subjectCode)) return std::nullopt;
   const auto full = files.FullPath(plain);
   if (!full || !SameNameToWindows(*full, plain)) return std::nullopt;

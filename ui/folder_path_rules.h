@@ -16,37 +16,37 @@
 #include "platform/windows_path.h"
 #include "platform/prompt_port.h"
 
-namespace folder_result {
-inline constexpr int kOk = 0;           // well formed; or exists / was created
-inline constexpr int kDeclined = -1;    // the user said no to creating it
-inline constexpr int kMalformed = 1;    // not a well-formed folder path
-inline constexpr int kNotCreated = 2;   // a level could not be created, or the root is missing
-inline constexpr int kAppeared = 3;     // the full path existed when its last level was due
-}  // namespace folder_result
+enum class FolderResult {
+  Ok,          // well formed; or exists / was created
+  Declined,    // the user said no to creating it
+  Malformed,   // not a well-formed folder path
+  NotCreated,  // a level could not be created, or the root is missing
+  Appeared,    // the full path existed when its last level was due
+};
 
 // Not empty, no tab, space or '.' at either end, none of  " * / : < > ? \ |
 // and well-formed UTF-8. Control characters and Japanese text are allowed.
 bool IsValidFolderName(std::string_view name);
 
-// 0 or 1; the form only, never the disk.
-int CheckFolderPath(std::string_view path);
+// Ok or Malformed; the form only, never the disk.
+FolderResult CheckFolderPath(std::string_view path);
 
 // `folder` without one '\' at its end, if it has one; records written by
 // others may end that way. Nothing else is changed.
 std::string_view WithoutTrailingBackslash(std::string_view folder);
 
-// 0, 1, 2 or 3. A malformed path creates nothing. Otherwise each level that
+// Ok, Malformed, NotCreated or Appeared. A malformed path creates nothing. Otherwise each level that
 // is missing is created in order from the root down; a level counts as
 // present when anything of that name exists (a file too). Levels created
 // before a failure stay. `created`, when given, gets each level made here,
 // from the root down, so that a command that fails later can take them away.
-int CreateFolderPath(IFileSystem& files, std::string_view path, std::vector<std::string>* created = nullptr);
+FolderResult CreateFolderPath(IFileSystem& files, std::string_view path, std::vector<std::string>* created = nullptr);
 
-// 0 when the folder exists or was just created; -1 when the user declined;
-// 1, 2 or 3 after telling the user why. Its boxes have no owner and are
-// task-modal.
-int EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path,
-                       std::vector<std::string>* created = nullptr);
+// Ok when the folder exists or was just created; Declined when the user
+// declined; Malformed, NotCreated or Appeared after telling the user why. Its
+// boxes have no owner and are task-modal.
+FolderResult EnsureFolderExists(IFileSystem& files, IPrompts& prompts, std::string_view path,
+                                std::vector<std::string>* created = nullptr);
 
 // A data folder lies below a drive root: "X:\" followed by at least one
 // character. A bare root is no data folder; its kind folders would be the

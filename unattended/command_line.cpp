@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/startup.h"
 #include "platform/text.h"
 #include "platform/windows_path.h"
 
@@ -39,9 +40,6 @@ const VerbForm* FindVerb(std::string_view argument) {
 }
 
 bool IsSwitch(std::string_view argument) { return !argument.empty() && argument.front() == '/'; }
-
-// The installer starts the tool with exactly one of these spellings.
-bool IsInstallerSwitch(std::string_view argument) { return argument == "/setup" || argument == "/SETUP"; }
 
 // An option's value is the next argument, unless that is missing, empty or
 // another switch.
@@ -201,7 +199,7 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLineTail) {
     // ever. Only the installer's switch and plain words start the tool.
     const auto stray = [&](bool optionsToo) {
       return std::find_if(args.begin(), args.end(), [&](const std::string& a) {
-        return IsSwitch(a) && !IsInstallerSwitch(a) && (optionsToo || !IsOption(a));
+        return IsSwitch(a) && !IsSetupSwitchArgument(a) && (optionsToo || !IsOption(a));
       });
     };
     auto named = stray(false);  // the mistyped verb, rather than the /log beside it
@@ -210,7 +208,7 @@ ParsedCommandLine ParseCommandLine(std::string_view commandLineTail) {
     return UsageError(parsed, "処理のスイッチ（/copy、/move、/delete、/list）がありません: " + *named);
   }
   // The installer's question needs someone to answer it; an unattended run has no one.
-  const auto setup = std::find_if(args.begin(), args.end(), [](const std::string& a) { return IsInstallerSwitch(a); });
+  const auto setup = std::find_if(args.begin(), args.end(), [](const std::string& a) { return IsSetupSwitchArgument(a); });
   if (setup != args.end()) return UsageError(parsed, *setup + " は処理のスイッチと一緒には使えません。");
 
   if (verbCount > 1) return UsageError(parsed, "処理のスイッチ（/copy、/move、/delete、/list）は一つだけ指定してください。");

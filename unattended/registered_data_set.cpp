@@ -4,10 +4,6 @@
 
 #include "catalogue/data_dir_records.h"
 
-std::string DataSetName(std::string_view year, std::string_view subjectName) {
-  return "Tav" + std::string(year) + " " + std::string(subjectName);
-}
-
 ExitCode SelectRegisteredDataSet(const UnattendedRequest& request, UnattendedContext& ctx) {
   TavAppState& app = ctx.command.app;
   const SubjectInfo& subject = *request.subject;

@@ -7,9 +7,6 @@
 
 #include "unattended/unattended_run.h"
 
-// "Tav2007 生物": a data set or a disc as the tool's messages name it.
-std::string DataSetName(std::string_view year, std::string_view subjectName);
-
 // On success fills the current data set as the list dialog's confirmation
 // does (subject, code, key, display name, year) and m_szDataDir from the
 // record, logs the data set, and returns Done. Otherwise logs why and

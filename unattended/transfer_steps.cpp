@@ -36,7 +36,7 @@ bool SourceLevelsTrusted(const std::string& folder, UnattendedContext& ctx, cons
 bool MakeDestinationExist(const std::string& folder, UnattendedContext& ctx, std::vector<std::string>* created) {
   IFileSystem& files = ctx.command.files;
   if (files.IsFolder(folder)) return true;
-  if (CreateFolderPath(files, folder, created) == folder_result::kOk) {
+  if (CreateFolderPath(files, folder, created) == FolderResult::Ok) {
     ctx.log.Line(folder + " を作成しました。");
     return true;
   }

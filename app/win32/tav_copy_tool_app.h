@@ -2,7 +2,7 @@
 // The one application object: start-up, the rights scan, and the fields of
 // the current data set that a command's dialogs hand to each other.
 #include "command/app_state.h"
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "platform/win32/win32_disks.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile.h"

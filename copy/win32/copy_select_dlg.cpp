@@ -5,7 +5,7 @@
 #include "catalogue/content_kinds.h"
 #include "copy/content_selection.h"
 #include "platform/prompt_port.h"
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "res/resource.h"
 
 // Enter would press "次へ", the default button: only a click confirms.

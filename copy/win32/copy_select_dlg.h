@@ -4,7 +4,7 @@
 // command before), ticked, with their sizes; the others unticked and greyed
 // out. Hands back the chosen kinds and their total size.
 #include "command/app_state.h"
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 
 class CCopySelectDlg : public CDialog {
  public:

@@ -2,7 +2,7 @@
 
 #include "copy/disc_detection.h"
 #include "platform/prompt_port.h"
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "res/resource.h"
 
 // OK is not the default button, yet the dialog manager would still turn

@@ -6,7 +6,7 @@
 // then OK again) or the user cancels (IDCANCEL).
 #include "command/dialog_results.h"
 #include "platform/disk_port.h"
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 
 class CDiscWaitDlg : public CDialog {
  public:

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "platform/win32/win_text.h"
 #include "platform/windows_path.h"
 

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_prompts.h"
 
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "platform/win32/win_text.h"
 
 int Win32Prompts::Show(PromptOwner owner, const std::string& text, const std::string& caption, unsigned flags) {

@@ -229,7 +229,7 @@ struct CommandWorld {
     if (result != kOk) return ExpectCancel(CommandDialog::CopyDest);
     Expect(CommandDialog::CopyDest, [this, drive, folder] {
       ChosenDestination chosen{folder.empty() ? DataFolder(drive, app.m_szYear, app.m_szSubject) : folder, {}, {}};
-      if (CreateFolderPath(files, chosen.folder, &chosen.createdLevels) != folder_result::kOk)
+      if (CreateFolderPath(files, chosen.folder, &chosen.createdLevels) != FolderResult::Ok)
         files.AddFolder(chosen.folder);  // a path the rules refuse, for tests of the command's own checks
       return chosen;
     });
@@ -299,7 +299,7 @@ struct CommandWorld {
       EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
       if (source.check != MoveSourceCheck::Accepted) return {};
       std::vector<std::string> created;
-      if (CreateFolderPath(files, composed, &created) != folder_result::kOk) files.AddFolder(composed);
+      if (CreateFolderPath(files, composed, &created) != FolderResult::Ok) files.AddFolder(composed);
       if (afterChoice) afterChoice();
       return ChosenDestination{composed, std::move(source.registeredFolder), std::move(created)};
     });

@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace folder_result;
+using enum FolderResult;
 
 TEST(FolderName, Rules) {
   const struct {
@@ -55,36 +55,36 @@ TEST(FolderPath, Form) {
   }();
   const struct {
     std::string path;
-    int expected;
+    FolderResult expected;
   } cases[] = {
-      {"D:\\", kOk},
-      {"d:\\", kOk},
-      {"z:\\a", kOk},
-      {"D:\\KR_LAB\\Tav2007\\TestDoc_B", kOk},
-      {"C:\\表\\ソ\\能\\ポ", kOk},
-      {"D:\\" + std::string(100, 'a') + "\\" + std::string(155, 'b'), kOk},  // 259 characters
-      {"D:\\" + std::string(100, 'a') + "\\" + std::string(156, 'b'), kMalformed},
-      {japanese259, kOk},
-      {japanese259 + "表", kMalformed},
-      {"", kMalformed},
-      {"D:", kMalformed},
-      {"D:a", kMalformed},
-      {"D\\\\", kMalformed},
-      {"1:\\a", kMalformed},
-      {"\\\\server\\share", kMalformed},
-      {"KR_LAB\\Tav2007", kMalformed},
-      {"\\KR_LAB", kMalformed},
-      {"D:/KR_LAB", kMalformed},
-      {"D:\\a\\", kMalformed},
-      {"D:\\\\", kMalformed},
-      {"D:\\a\\\\b", kMalformed},
-      {"D:\\a\\.b", kMalformed},
-      {"D:\\a.\\b", kMalformed},
-      {"D:\\ a\\b", kMalformed},
-      {"D:\\a\\b\t", kMalformed},
-      {"D:\\a\\b?", kMalformed},
-      {"D:\\a:b", kMalformed},
-      {" D:\\a", kMalformed},
+      {"D:\\", Ok},
+      {"d:\\", Ok},
+      {"z:\\a", Ok},
+      {"D:\\KR_LAB\\Tav2007\\TestDoc_B", Ok},
+      {"C:\\表\\ソ\\能\\ポ", Ok},
+      {"D:\\" + std::string(100, 'a') + "\\" + std::string(155, 'b'), Ok},  // 259 characters
+      {"D:\\" + std::string(100, 'a') + "\\" + std::string(156, 'b'), Malformed},
+      {japanese259, Ok},
+      {japanese259 + "表", Malformed},
+      {"", Malformed},
+      {"D:", Malformed},
+      {"D:a", Malformed},
+      {"D\\\\", Malformed},
+      {"1:\\a", Malformed},
+      {"\\\\server\\share", Malformed},
+      {"KR_LAB\\Tav2007", Malformed},
+      {"\\KR_LAB", Malformed},
+      {"D:/KR_LAB", Malformed},
+      {"D:\\a\\", Malformed},
+      {"D:\\\\", Malformed},
+      {"D:\\a\\\\b", Malformed},
+      {"D:\\a\\.b", Malformed},
+      {"D:\\a.\\b", Malformed},
+      {"D:\\ a\\b", Malformed},
+      {"D:\\a\\b\t", Malformed},
+      {"D:\\a\\b?", Malformed},
+      {"D:\\a:b", Malformed},
+      {" D:\\a", Malformed},
   };
   for (const auto& c : cases) EXPECT_EQ(CheckFolderPath(c.path), c.expected) << c.path;
 }
@@ -98,7 +98,7 @@ class FolderPathOnDisk : public ::testing::Test {
 
 TEST_F(FolderPathOnDisk, CreationMakesTheMissingLevelsFromTheRootDown) {
   files.AddFolder("D:\\a");
-  EXPECT_EQ(CreateFolderPath(files, "D:\\a\\b\\c"), kOk);
+  EXPECT_EQ(CreateFolderPath(files, "D:\\a\\b\\c"), Ok);
   EXPECT_EQ(files.createdFolders, (std::vector<std::string>{"D:\\a\\b", "D:\\a\\b\\c"}));
   EXPECT_TRUE(files.IsFolder("D:\\a\\b\\c"));
 }
@@ -109,19 +109,19 @@ TEST_F(FolderPathOnDisk, CreationResults) {
   files.refuseCreate.insert("D:\\LOCKED\\B");
   const struct {
     const char* path;
-    int expected;
+    FolderResult expected;
     std::vector<std::string> created;
   } cases[] = {
-      {"D:\\", kOk, {}},
-      {"E:\\", kNotCreated, {}},  // a drive root cannot be made
-      {"E:\\a", kNotCreated, {}},
-      {"D:\\there", kAppeared, {}},
-      {"D:\\file.txt", kAppeared, {}},                  // a file of that name counts as existing
-      {"D:\\file.txt\\sub", kNotCreated, {}},           // ... and cannot hold a folder
-      {"D:\\locked\\b\\c", kNotCreated, {"D:\\locked"}},  // levels before the failure stay
-      {"D:\\new\\\\x", kMalformed, {}},                 // malformed halfway: nothing created
-      {"D:\\new\\", kMalformed, {}},
-      {"D:\\new\\?", kMalformed, {}},
+      {"D:\\", Ok, {}},
+      {"E:\\", NotCreated, {}},  // a drive root cannot be made
+      {"E:\\a", NotCreated, {}},
+      {"D:\\there", Appeared, {}},
+      {"D:\\file.txt", Appeared, {}},                  // a file of that name counts as existing
+      {"D:\\file.txt\\sub", NotCreated, {}},           // ... and cannot hold a folder
+      {"D:\\locked\\b\\c", NotCreated, {"D:\\locked"}},  // levels before the failure stay
+      {"D:\\new\\\\x", Malformed, {}},                 // malformed halfway: nothing created
+      {"D:\\new\\", Malformed, {}},
+      {"D:\\new\\?", Malformed, {}},
   };
   for (const auto& c : cases) {
     files.createdFolders.clear();
@@ -134,7 +134,7 @@ TEST_F(FolderPathOnDisk, ExistingFolderOrFileIsAcceptedWithoutAQuestion) {
   files.AddFolder("D:\\KR_LAB\\Tav2007\\TestDoc_B");
   files.AddFile("D:\\data", 1);
   for (const char* path : {"D:\\", "d:\\kr_lab\\TAV2007\\testdoc_b", "D:\\data"}) {
-    EXPECT_EQ(EnsureFolderExists(files, prompts, path), kOk) << path;
+    EXPECT_EQ(EnsureFolderExists(files, prompts, path), Ok) << path;
   }
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_TRUE(files.createdFolders.empty());
@@ -142,7 +142,7 @@ TEST_F(FolderPathOnDisk, ExistingFolderOrFileIsAcceptedWithoutAQuestion) {
 
 TEST_F(FolderPathOnDisk, MissingFolderIsCreatedAfterOneYes) {
   prompts.answers = {mb::kIdYes};
-  EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\a\\b\\c"), kOk);
+  EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\a\\b\\c"), Ok);
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(prompts.shown[0].text, "D:\\a\\b\\c は存在しません。作成しますか？");
   EXPECT_EQ(prompts.shown[0].caption, "Tavコピーツール");
@@ -155,7 +155,7 @@ TEST_F(FolderPathOnDisk, DeclinedQuestionCreatesNothingAndSaysNothingMore) {
   for (int answer : {mb::kIdNo, mb::kIdCancel}) {
     prompts.shown.clear();
     prompts.answers = {answer};
-    EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\KR_LAB\\Tav2007\\TestDoc_B"), kDeclined);
+    EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\KR_LAB\\Tav2007\\TestDoc_B"), Declined);
     EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(files.createdFolders.empty());
   }
@@ -166,14 +166,14 @@ TEST_F(FolderPathOnDisk, FailuresAreReportedWithTheirMessage) {
   const struct {
     const char* path;
     bool asked;
-    int expected;
+    FolderResult expected;
     const char* message;
   } cases[] = {
-      {"D:\\a\\", false, kMalformed, "正しいフォルダを入力してください。"},
-      {"\\\\server\\share", false, kMalformed, "正しいフォルダを入力してください。"},
-      {"KR_LAB", false, kMalformed, "正しいフォルダを入力してください。"},
-      {"E:\\", true, kNotCreated, "E:\\ を作成できません。"},
-      {"D:\\a\\b\\c", true, kNotCreated, "D:\\a\\b\\c を作成できません。"},
+      {"D:\\a\\", false, Malformed, "正しいフォルダを入力してください。"},
+      {"\\\\server\\share", false, Malformed, "正しいフォルダを入力してください。"},
+      {"KR_LAB", false, Malformed, "正しいフォルダを入力してください。"},
+      {"E:\\", true, NotCreated, "E:\\ を作成できません。"},
+      {"D:\\a\\b\\c", true, NotCreated, "D:\\a\\b\\c を作成できません。"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
@@ -208,7 +208,7 @@ TEST(FolderPathRace, FolderThatAppearedMeanwhileIsReportedAsNotCreated) {
   files.AddFolder("D:\\late");
   FakePrompts prompts;
   prompts.answers = {mb::kIdYes};
-  EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\late"), kAppeared);
+  EXPECT_EQ(EnsureFolderExists(files, prompts, "D:\\late"), Appeared);
   EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"D:\\late は存在しません。作成しますか？",
                                                        "D:\\late を作成できません。"}));
 }

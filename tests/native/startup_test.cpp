@@ -25,6 +25,17 @@ TEST(Startup, SetupSwitchIsACaseSensitiveSubstring) {
   for (const auto& c : cases) EXPECT_EQ(HasSetupSwitch(c.commandLine), c.expected) << c.commandLine;
 }
 
+TEST(Startup, SetupSwitchArgumentIsAWholeSpelling) {
+  const struct {
+    const char* argument;
+    bool expected;
+  } cases[] = {
+      {"/setup", true},   {"/SETUP", true},   {"/Setup", false},  {"/sEtUp", false},
+      {"x/setup", false}, {"/setupx", false}, {"/setup ", false}, {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsSetupSwitchArgument(c.argument), c.expected) << c.argument;
+}
+
 TEST(Startup, UserLevelGrantsOnlyAdminInAnyCase) {
   const struct {
     std::optional<std::string> value;

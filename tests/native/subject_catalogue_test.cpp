@@ -28,6 +28,12 @@ TEST(SubjectCatalogue, EnglishEditionNames) {
   EXPECT_EQ(SubjectDisplayName(*FindSubjectByCode('B'), "E"), "生物");
 }
 
+TEST(SubjectCatalogue, DataSetNameIsTheYearAndTheDisplayNameOneBlankApart) {
+  EXPECT_EQ(DataSetName("2007", "生物"), "Tav2007 生物");
+  EXPECT_EQ(DataSetName("2007", SubjectDisplayName(*FindSubjectByCode('E'), "W")), "Tav2007 英語・西日本版");
+  EXPECT_EQ(DataSetName("%s", "x"), "Tav%s x");
+}
+
 TEST(SubjectCatalogue, ListLinesRoundTripForEverySubjectAndYear) {
   for (const auto& s : kSubjects) {
     for (int year = 2000; year <= 2007; ++year) {

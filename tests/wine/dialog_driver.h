@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 #include "tests/support/automation.h"
 #include "tests/wine/dialog_flush.h"
 

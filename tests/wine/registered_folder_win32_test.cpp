@@ -81,7 +81,7 @@ class RegisteredFolderSpelling : public ::testing::Test {
                                   const std::string composed = DataFolder('D', "2007", "B");
                                   CheckedMoveSource source = CheckMoveSource(registry, app, composed);
                                   EXPECT_EQ(source.check, MoveSourceCheck::Accepted);
-                                  EXPECT_EQ(CreateFolderPath(files, composed), folder_result::kOk);
+                                  EXPECT_EQ(CreateFolderPath(files, composed), FolderResult::Ok);
                                   return DialogResult{ChosenDestination{composed, source.registeredFolder, {}}};
                                 }});
     } else {

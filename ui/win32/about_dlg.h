@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 #include "res/resource.h"
 
 // The About box: "OK", Enter and Escape close it.

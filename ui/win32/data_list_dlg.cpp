@@ -5,7 +5,7 @@
 #include "catalogue/data_dir_records.h"
 #include "platform/win32/win_text.h"
 #include "platform/prompt_port.h"
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "res/resource.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // variant also its registered folder).
 #include "command/app_state.h"
 #include "platform/registry_port.h"
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 #include "ui/data_list.h"
 
 // Lists the records of the subjects `app` holds rights on.

@@ -4,7 +4,7 @@
 #include "platform/win32/win_text.h"
 #include "platform/windows_path.h"
 #include "platform/prompt_port.h"
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 #include "res/resource.h"
 #include "command/trusted_levels.h"
 #include "ui/folder_path_rules.h"
@@ -79,13 +79,13 @@ BOOL CDestDlg::ValidateDestFolder() {
   SetItemText(IDC_DEST_FOLDER, folder);
   // Before the question and the creation: nothing is made through a link or
   // inside a level an ordinary user owns.
-  if (CheckFolderPath(folder) == folder_result::kOk && IsDataFolderPath(folder) &&
+  if (CheckFolderPath(folder) == FolderResult::Ok && IsDataFolderPath(folder) &&
       !DataFolderLevelsTrusted(in_.files, folder)) {
     ShowMessageBox(DestDialogTextsFor(m_variant).unusableMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return FALSE;
   }
   createdLevels_.clear();
-  if (EnsureFolderExists(in_.files, in_.prompts, folder, &createdLevels_) == folder_result::kOk) return TRUE;
+  if (EnsureFolderExists(in_.files, in_.prompts, folder, &createdLevels_) == FolderResult::Ok) return TRUE;
   ::SetFocus(GetDlgItem(IDC_DEST_FOLDER));
   SendItemMessage(IDC_DEST_FOLDER, EM_SETSEL, 0, -1);
   SendItemMessage(IDC_DEST_FOLDER, EM_SCROLLCARET);

@@ -10,7 +10,7 @@
 #include "platform/file_port.h"
 #include "platform/prompt_port.h"
 #include "platform/registry_port.h"
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 #include "ui/destination.h"
 
 // What the destination dialog works with: the current data set it reads, the

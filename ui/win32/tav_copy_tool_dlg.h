@@ -2,7 +2,7 @@
 // The main menu: five buttons, the About entry in the system menu, and the
 // busy flag that keeps commands and "終了" inert while a disk query or a
 // shell operation runs its own message loop inside a command.
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 
 // What the menu's buttons do, supplied by the application. Each command runs
 // inside its button's handler; `busy` is the menu's flag, which the command

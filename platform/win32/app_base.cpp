@@ -1,6 +1,6 @@
-#include "platform/win32/afx_app.h"
+#include "platform/win32/app_base.h"
 
-#include "platform/win32/afx_dialog.h"
+#include "platform/win32/dialog_base.h"
 #include "platform/win32/win_text.h"
 
 namespace {
