@@ -26,7 +26,7 @@ const char* const kCopyCompletedMessage = "コピーを完了しました。";
 namespace {
 
 constexpr const char* kNoRightsFormat =
-    "セットされたCD-ROMは「Tav%s %s」です。\n"
+    "セットされたCD-ROMは「%s」です。\n"
     "このCD-ROMのデータをコピーする権限がありません。\n"
     "Tav2007 %s のインストールを先に行ってください。\n"
     "インストールを行った方がこのツールをご利用できます。";
@@ -145,7 +145,7 @@ void RunCopyCommand(CommandContext& ctx) {
   for (;;) {
     if (!HasRightsOnDisc(ctx.app)) {
       const TavAppState& app = ctx.app;
-      Warn(ctx, FormatText(kNoRightsFormat, {app.m_szYear, app.m_szSubjectName, app.m_szSubjectName}));
+      Warn(ctx, FormatText(kNoRightsFormat, {DataSetName(app.m_szYear, app.m_szSubjectName), app.m_szSubjectName}));
       return;
     }
     DetermineDiscKindSizes(ctx);
