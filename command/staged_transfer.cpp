@@ -19,7 +19,7 @@ std::string WithoutTrailingSlash(std::string path) {
 }
 
 bool SameFolder(const std::string& a, const std::string& b) {
-  return EqualsIgnoreAsciiCase(WithoutTrailingSlash(a), WithoutTrailingSlash(b));
+  return SameNameToWindows(WithoutTrailingSlash(a), WithoutTrailingSlash(b));
 }
 
 // Renames the kind folders found in `from` back into `to`; false when one
@@ -50,9 +50,10 @@ TransferOutcome CommitAndRecord(IFileSystem& files, RenameJournal& journal, cons
       files.RemoveTree(work.commit);
       return {update == RecordUpdate::Done ? Transfer::Done : Transfer::TwinLagging, {}};
     }
-    journal.Undo();
-    files.RemoveTree(work.commit);
-    files.RemoveTree(work.aside);
+    if (journal.Undo()) {
+      files.RemoveTree(work.commit);
+      files.RemoveTree(work.aside);
+    }
     return {Transfer::RecordFailed, {}};
   }
   // Only when every rename went back is the aside folder no more than empty
