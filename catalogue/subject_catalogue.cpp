@@ -60,12 +60,3 @@ std::string FormatListLine(const SubjectInfo& subject, int year) {
   return std::string("Tav") + yearText + "  " + subject.displayName;
 }
 
-ListLine ParseListLine(std::string_view line) {
-  ListLine parsed;
-  if (line.size() >= 7) {
-    parsed.year = std::string(line.substr(3, 4));
-    parsed.recordDigits = std::string(line.substr(5, 2));
-  }
-  if (line.size() >= 9) parsed.subject = FindSubjectByDisplayName(line.substr(9));
-  return parsed;
-}

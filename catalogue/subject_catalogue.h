@@ -38,9 +38,3 @@ std::string DataSetName(std::string_view year, std::string_view subjectName);
 // "Tav2007  生物": three letters, four year digits, two blanks, the name.
 std::string FormatListLine(const SubjectInfo& subject, int year);
 
-struct ListLine {
-  std::string year;          // characters 3..6, e.g. "2003"
-  std::string recordDigits;  // characters 5..6, e.g. "03"
-  const SubjectInfo* subject = nullptr;  // nullptr when the name matches no row
-};
-ListLine ParseListLine(std::string_view line);

@@ -23,25 +23,31 @@ const DataListTexts& DataListTextsFor(DataListVariant variant) {
   return variant == DataListVariant::Delete ? kDeleteTexts : kMoveTexts;
 }
 
-std::vector<std::string> BuildDataListLines(IRegistry& registry, const std::array<bool, kSubjectCount>& admin) {
-  std::vector<std::string> lines;
+std::vector<ListedDataSet> ListedDataSetsOf(IRegistry& registry, const SubjectInfo& subject) {
+  std::vector<ListedDataSet> listed;
+  for (auto& record : EnumDataDirRecords(registry, subject.keyName)) {
+    std::string line = FormatListLine(subject, std::stoi(record.year));
+    listed.push_back({&subject, std::move(record.year), std::move(record.path), std::move(line)});
+  }
+  return listed;
+}
+
+std::vector<ListedDataSet> BuildDataList(IRegistry& registry, const std::array<bool, kSubjectCount>& admin) {
+  std::vector<ListedDataSet> listed;
   for (const auto& subject : kSubjects) {
     if (!admin[SubjectIndex(subject)]) continue;
-    for (const auto& record : EnumDataDirRecords(registry, subject.keyName))
-      lines.push_back(FormatListLine(subject, std::stoi(record.year)));
+    for (auto& entry : ListedDataSetsOf(registry, subject)) listed.push_back(std::move(entry));
   }
-  return lines;
+  return listed;
 }
 
-ChosenDataSet DataSetOfLine(std::string_view line) {
-  const ListLine parsed = ParseListLine(line);
-  return {parsed.subject, parsed.year, {}};
-}
-
-std::optional<ChosenDataSet> ConfirmChosenLine(IRegistry& registry, DataListVariant variant, std::string_view line) {
-  ChosenDataSet chosen = DataSetOfLine(line);
+std::optional<ChosenDataSet> ConfirmChosenDataSet(IRegistry& registry, DataListVariant variant,
+                                                  const ListedDataSet& listed) {
+  ChosenDataSet chosen{listed.subject, listed.year, {}};
   if (!DataListTextsFor(variant).readsRecord) return chosen;
-  auto folder = ReadDataDirRecord(registry, chosen.subject ? chosen.subject->keyName : "", chosen.year);
+  // Read again rather than taken from the list: the record may have changed
+  // or gone while the list was up.
+  auto folder = ReadDataDirRecord(registry, listed.subject->keyName, listed.year);
   if (!folder) return std::nullopt;
   chosen.dataDir = std::move(*folder);
   return chosen;

@@ -1,12 +1,13 @@
 #pragma once
 // The registered-data list that starts a move or a delete: one line per
-// recorded data set of the subjects the user administers, and the decoding of
-// the chosen line into the data set it names. The list box sorts the lines
-// itself; nothing here depends on their order beyond being complete.
+// recorded data set of the subjects the user administers. Each line travels
+// with the data set it shows, so the chosen line hands that data set back
+// as it is; nothing reads a data set out of the line's text. The list box
+// sorts the lines itself; nothing here depends on their order beyond being
+// complete.
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "command/dialog_results.h"
@@ -23,16 +24,25 @@ struct DataListTexts {
 };
 const DataListTexts& DataListTextsFor(DataListVariant variant);
 
-// "Tav2005  生物" lines: subjects in catalogue order, years ascending within
-// each. Subjects without rights are not looked at; Earth's "General" twin is
-// never listed.
-std::vector<std::string> BuildDataListLines(IRegistry& registry, const std::array<bool, kSubjectCount>& admin);
+// One line of the list and the data set it stands for.
+struct ListedDataSet {
+  const SubjectInfo* subject = nullptr;  // never null in a built list
+  std::string year;                      // "2000" .. "2007"
+  std::string dataDir;                   // the record as the list's walk read it
+  std::string line;                      // "Tav2005  生物", what the user sees
+};
 
-// The subject the line names (null when none) and its year.
-ChosenDataSet DataSetOfLine(std::string_view line);
+// The lines of one subject in year ascending order, whether or not the user
+// administers it (the caller decides). Earth's "General" twin is never listed.
+std::vector<ListedDataSet> ListedDataSetsOf(IRegistry& registry, const SubjectInfo& subject);
 
-// The dialog's confirmation: the line's data set, and for the delete variant
-// the folder its record holds. Nothing when that record cannot be read (it
-// may have been removed since the list was built); the caller then shows
-// kRegistryReadFailedMessage and stays open.
-std::optional<ChosenDataSet> ConfirmChosenLine(IRegistry& registry, DataListVariant variant, std::string_view line);
+// The whole list: subjects in catalogue order, years ascending within each.
+// Subjects without rights are not looked at.
+std::vector<ListedDataSet> BuildDataList(IRegistry& registry, const std::array<bool, kSubjectCount>& admin);
+
+// The dialog's confirmation of a listed line: its data set, and for the
+// delete variant the folder its record holds now. Nothing when that record
+// cannot be read (it may have been removed since the list was built); the
+// caller then shows kRegistryReadFailedMessage and stays open.
+std::optional<ChosenDataSet> ConfirmChosenDataSet(IRegistry& registry, DataListVariant variant,
+                                                  const ListedDataSet& listed);

@@ -7,19 +7,18 @@
 
 ExitCode RunList(UnattendedContext& ctx) {
   TavAppState& app = ctx.command.app;
-  std::vector<std::string> lines = BuildDataListLines(ctx.command.registry, app.m_bAdmin);
+  std::vector<ListedDataSet> listed = BuildDataList(ctx.command.registry, app.m_bAdmin);
   // By year first, as the list box sorts them; within a year in catalogue order.
-  std::stable_sort(lines.begin(), lines.end(),
-                   [](const std::string& a, const std::string& b) { return ParseListLine(a).year < ParseListLine(b).year; });
-  int listed = 0;
-  for (const auto& line : lines) {
-    const ListLine parsed = ParseListLine(line);
-    // A record removed since the lines were built is no longer registered.
-    const auto folder = ReadDataDirRecord(ctx.command.registry, parsed.subject->keyName, parsed.year);
+  std::stable_sort(listed.begin(), listed.end(),
+                   [](const ListedDataSet& a, const ListedDataSet& b) { return a.year < b.year; });
+  int lines = 0;
+  for (const auto& entry : listed) {
+    // A record removed since the list was built is no longer registered.
+    const auto folder = ReadDataDirRecord(ctx.command.registry, entry.subject->keyName, entry.year);
     if (!folder) continue;
-    ctx.log.Line(line + "\t" + LogField(*folder));
-    ++listed;
+    ctx.log.Line(entry.line + "\t" + LogField(*folder));
+    ++lines;
   }
-  if (listed == 0) ctx.log.Line("登録されたデータがありません。");
+  if (lines == 0) ctx.log.Line("登録されたデータがありません。");
   return ExitCode::Done;
 }

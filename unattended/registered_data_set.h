@@ -1,6 +1,6 @@
 #pragma once
 // The data set a /move or /delete names by subject and year, taken as the
-// list dialog would offer and decode it: only a subject the user has rights
+// list dialog would offer it: only a subject the user has rights
 // on, only a record the list shows (present, longer than 2 characters).
 #include <string>
 #include <string_view>

@@ -9,6 +9,8 @@
 // flag and the wait cursor down and no registry key left open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -273,6 +275,12 @@ struct CommandWorld {
       if (files.FileSize(file) != 7u) return false;
     return true;
   }
+  // The lines the list dialog would show to a user with these rights.
+  std::vector<std::string> ListLines(const std::array<bool, kSubjectCount>& admin) {
+    std::vector<std::string> lines;
+    for (const auto& entry : BuildDataList(registry, admin)) lines.push_back(entry.line);
+    return lines;
+  }
   std::string listLine = "Tav2007  生物";
   // Runs once the delete list or the move destination has read the record, for tests
   // that make the key fail only when the command writes or removes.
@@ -282,7 +290,12 @@ struct CommandWorld {
     if (result != kOk) return ExpectCancel(dialog);
     Expect(dialog, [this, dialog]() -> DialogResult {
       const auto variant = dialog == CommandDialog::DeleteList ? DataListVariant::Delete : DataListVariant::Move;
-      const auto chosen = ConfirmChosenLine(registry, variant, listLine);
+      // The dialog hands back the data set listed with the line.
+      const auto listed = BuildDataList(registry, app.m_bAdmin);
+      const auto line = std::find_if(listed.begin(), listed.end(), [this](const ListedDataSet& l) { return l.line == listLine; });
+      EXPECT_NE(line, listed.end()) << listLine << " is not listed";
+      if (line == listed.end()) return {};
+      const auto chosen = ConfirmChosenDataSet(registry, variant, *line);
       EXPECT_TRUE(chosen.has_value());
       if (!chosen) return {};
       if (variant == DataListVariant::Delete && afterChoice) afterChoice();

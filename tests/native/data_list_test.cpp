@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/data_dir_records.h"
 #include "command/app_state.h"
 #include "platform/fake/fake_registry.h"
 
@@ -23,6 +24,22 @@ class DataList : public ::testing::Test {
   static constexpr int kBiology = 0, kEnglish = 2, kPhysics = 7, kEarth = 10;
 };
 
+std::vector<std::string> LinesOf(const std::vector<ListedDataSet>& listed) {
+  std::vector<std::string> lines;
+  for (const auto& entry : listed) lines.push_back(entry.line);
+  return lines;
+}
+
+// The listed data set whose line the user sees as `line`.
+ListedDataSet Listed(IRegistry& registry, const std::string& line) {
+  std::array<bool, kSubjectCount> everyone;
+  everyone.fill(true);
+  for (auto& entry : BuildDataList(registry, everyone))
+    if (entry.line == line) return entry;
+  ADD_FAILURE() << line << " is not listed";
+  return {};
+}
+
 TEST_F(DataList, LinesOfTheAdministeredSubjectsInCatalogueAndYearOrder) {
   Record("Physics", "DataDir05", "D:\\KR_LAB\\Tav2005\\TestDoc_P");
   Record("Biology", "DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_B");
@@ -31,10 +48,10 @@ TEST_F(DataList, LinesOfTheAdministeredSubjectsInCatalogueAndYearOrder) {
   Record("Chemistry", "DataDir05", "D:\\KR_LAB\\Tav2005\\TestDoc_C");  // no rights on it
   Record("English", "DataDir06", "D:");                                  // 2 characters: no data set
 
-  EXPECT_EQ(BuildDataListLines(registry, Rights({kBiology, kEnglish, kPhysics})),
+  EXPECT_EQ(LinesOf(BuildDataList(registry, Rights({kBiology, kEnglish, kPhysics}))),
             (std::vector<std::string>{"Tav2001  生物", "Tav2007  生物", "Tav2005  英語", "Tav2005  物理"}));
-  EXPECT_TRUE(BuildDataListLines(registry, Rights({kEarth})).empty()) << "Earth has no records";
-  EXPECT_TRUE(BuildDataListLines(registry, Rights({})).empty());
+  EXPECT_TRUE(BuildDataList(registry, Rights({kEarth})).empty()) << "Earth has no records";
+  EXPECT_TRUE(BuildDataList(registry, Rights({})).empty());
 }
 
 TEST_F(DataList, EarthIsListedOnceAndItsGeneralTwinNever) {
@@ -43,30 +60,56 @@ TEST_F(DataList, EarthIsListedOnceAndItsGeneralTwinNever) {
   Record("General", "DataDir04", "D:\\KR_LAB\\Tav2004\\TestDoc_T");
   std::array<bool, kSubjectCount> everyone;
   everyone.fill(true);
-  EXPECT_EQ(BuildDataListLines(registry, everyone), std::vector<std::string>{"Tav2003  地学・総合"});
+  EXPECT_EQ(LinesOf(BuildDataList(registry, everyone)), std::vector<std::string>{"Tav2003  地学・総合"});
 }
 
 TEST_F(DataList, ASubjectKeyThatCannotBeOpenedContributesNothing) {
   Record("Biology", "DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_B");
   Record("Earth", "DataDir07", "D:\\KR_LAB\\Tav2007\\TestDoc_T");
   registry.Deny(RegRoot::LocalMachine, "SOFTWARE\\KR_LAB\\Tav2007\\Biology");
-  EXPECT_EQ(BuildDataListLines(registry, Rights({kBiology, kEarth})), std::vector<std::string>{"Tav2007  地学・総合"});
+  EXPECT_EQ(LinesOf(BuildDataList(registry, Rights({kBiology, kEarth}))), std::vector<std::string>{"Tav2007  地学・総合"});
 }
 
-TEST(ChosenLine, DecodesIntoTheCurrentDataSet) {
+// Every subject and year: the line shows the year and the subject's name,
+// and carries that very data set with the folder its record holds.
+TEST_F(DataList, EveryLineCarriesTheDataSetItShows) {
+  for (const auto& subject : kSubjects)
+    for (int year = 2000; year <= 2007; ++year)
+      Record(subject.keyName, ("DataDir0" + std::to_string(year % 10)).c_str(),
+             ("D:\\" + std::string(subject.keyName) + std::to_string(year)).c_str());
+  std::array<bool, kSubjectCount> everyone;
+  everyone.fill(true);
+  const auto listed = BuildDataList(registry, everyone);
+  ASSERT_EQ(listed.size(), kSubjects.size() * 8);
+  std::size_t at = 0;
+  for (const auto& subject : kSubjects) {
+    for (int year = 2000; year <= 2007; ++year, ++at) {
+      const ListedDataSet& entry = listed[at];
+      SCOPED_TRACE(entry.line);
+      EXPECT_EQ(entry.subject, &subject);
+      EXPECT_EQ(entry.year, std::to_string(year));
+      EXPECT_EQ(entry.dataDir, "D:\\" + std::string(subject.keyName) + std::to_string(year));
+      EXPECT_EQ(entry.line, "Tav" + std::to_string(year) + "  " + subject.displayName);
+      EXPECT_EQ(entry.line, FormatListLine(subject, year));
+    }
+  }
+  EXPECT_EQ(FormatListLine(kSubjects[10], 2003), "Tav2003  地学・総合");
+}
+
+TEST_F(DataList, AChosenLineBecomesTheCurrentDataSet) {
   const struct {
+    const char* subjectKey;
+    const char* record;
     const char* line;
     const char* name;
     const char* code;
-    const char* key;
     const char* year;
   } cases[] = {
-      {"Tav2005  英語", "英語", "E", "English", "2005"},
-      {"Tav2003  地学・総合", "地学・総合", "T", "Earth", "2003"},
-      {"Tav2000  公民", "公民", "V", "ciVics", "2000"},
-      {"Tav2005  英語・東日本版", "", "", "", "2005"},  // names no catalogue row
-      {"Tav2005  ", "", "", "", "2005"},
+      {"English", "DataDir05", "Tav2005  英語", "英語", "E", "2005"},
+      {"Earth", "DataDir03", "Tav2003  地学・総合", "地学・総合", "T", "2003"},
+      {"ciVics", "DataDir00", "Tav2000  公民", "公民", "V", "2000"},
   };
+  for (const auto& c : cases) Record(c.subjectKey, c.record, "D:\\KR_LAB\\data");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     TavAppState app;
@@ -75,14 +118,34 @@ TEST(ChosenLine, DecodesIntoTheCurrentDataSet) {
     app.m_szSubjectKey = "Biology";
     app.m_szEdition = "W";
     app.m_szDataDir = "D:\\old";
-    ApplyDataSetToMove(DataSetOfLine(c.line), app);
+    const auto chosen = ConfirmChosenDataSet(registry, DataListVariant::Move, Listed(registry, c.line));
+    ASSERT_TRUE(chosen);
+    ApplyDataSetToMove(*chosen, app);
     EXPECT_EQ(app.m_szSubjectName, c.name);
     EXPECT_EQ(app.m_szSubject, c.code);
-    EXPECT_EQ(app.m_szSubjectKey, c.key);
+    EXPECT_EQ(app.m_szSubjectKey, c.subjectKey);
     EXPECT_EQ(app.m_szYear, c.year);
     EXPECT_EQ(app.m_szEdition, "W");
     EXPECT_EQ(app.m_szDataDir, "D:\\old");
   }
+}
+
+// A data set without a subject (none the list can hand back) clears the
+// subject of the current data set and keeps the rest.
+TEST(ChosenDataSet, WithoutASubjectClearsTheCurrentSubject) {
+  TavAppState app;
+  app.m_szSubjectName = "前";
+  app.m_szSubject = "B";
+  app.m_szSubjectKey = "Biology";
+  app.m_szEdition = "W";
+  app.m_szDataDir = "D:\\old";
+  ApplyDataSetToMove(ChosenDataSet{nullptr, "2005", {}}, app);
+  EXPECT_EQ(app.m_szSubjectName, "");
+  EXPECT_EQ(app.m_szSubject, "");
+  EXPECT_EQ(app.m_szSubjectKey, "");
+  EXPECT_EQ(app.m_szYear, "2005");
+  EXPECT_EQ(app.m_szEdition, "W");
+  EXPECT_EQ(app.m_szDataDir, "D:\\old");
 }
 
 TEST_F(DataList, OnlyTheDeleteVariantReadsTheChosenRecord) {
@@ -90,22 +153,30 @@ TEST_F(DataList, OnlyTheDeleteVariantReadsTheChosenRecord) {
   TavAppState app;
   app.m_szDataDir = "untouched";
 
-  const auto toMove = ConfirmChosenLine(registry, DataListVariant::Move, "Tav2005  物理");
+  const ListedDataSet physics = Listed(registry, "Tav2005  物理");
+  const auto toMove = ConfirmChosenDataSet(registry, DataListVariant::Move, physics);
   ASSERT_TRUE(toMove);
   ApplyDataSetToMove(*toMove, app);
   EXPECT_EQ(app.m_szDataDir, "untouched");
 
-  const auto toDelete = ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2005  物理");
+  const auto toDelete = ConfirmChosenDataSet(registry, DataListVariant::Delete, physics);
   ASSERT_TRUE(toDelete);
   ApplyDataSetToDelete(*toDelete, app);
   EXPECT_EQ(app.m_szDataDir, "D:\\KR_LAB\\Tav2005\\TestDoc_P");
 }
 
-TEST_F(DataList, DeleteOfARecordRemovedMeanwhileFails) {
+TEST_F(DataList, DeleteOfARecordRemovedOrChangedMeanwhile) {
+  Record("Physics", "DataDir05", "D:\\KR_LAB\\Tav2005\\TestDoc_P");
   Record("Physics", "DataDir06", "D:\\KR_LAB\\Tav2006\\TestDoc_P");
-  EXPECT_FALSE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2005  物理"));
-  EXPECT_FALSE(ConfirmChosenLine(registry, DataListVariant::Delete, "Tav2006  英語・西日本版"))
-      << "a line that names no subject has no record";
+  const ListedDataSet removed = Listed(registry, "Tav2005  物理");
+  const ListedDataSet changed = Listed(registry, "Tav2006  物理");
+  ASSERT_EQ(DeleteDataDirRecord(registry, "Physics", "2005"), RecordUpdate::Done);
+  Record("Physics", "DataDir06", "E:\\elsewhere");
+  EXPECT_FALSE(ConfirmChosenDataSet(registry, DataListVariant::Delete, removed));
+  EXPECT_TRUE(ConfirmChosenDataSet(registry, DataListVariant::Move, removed)) << "the move reads it later";
+  const auto now = ConfirmChosenDataSet(registry, DataListVariant::Delete, changed);
+  ASSERT_TRUE(now);
+  EXPECT_EQ(now->dataDir, "E:\\elsewhere") << "the record as it is, not as it was listed";
 }
 
 TEST(DataListTexts, BothVariants) {

@@ -282,7 +282,7 @@ TEST_F(DeleteCommand, AnotherDeleteShowsAFreshListWithoutTheDeletedSet) {
   ExpectCancel(CommandDialog::DeleteList, [this] {
     std::array<bool, kSubjectCount> admin{};
     admin[kBiologyIndex] = true;
-    EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2005  生物"});
+    EXPECT_EQ(ListLines(admin), std::vector<std::string>{"Tav2005  生物"});
   });
   RunDeleteCommand(ctx);
   EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Information(kCompleted), Question(kAnother)}));

@@ -425,7 +425,7 @@ TEST_F(MoveCommand, AnotherMoveShowsAFreshListWithTheMovedSetOnce) {
   ExpectCancel(CommandDialog::MoveList, [this] {
     std::array<bool, kSubjectCount> admin{};
     admin[kBiologyIndex] = true;
-    EXPECT_EQ(BuildDataListLines(registry, admin), std::vector<std::string>{"Tav2007  生物"});
+    EXPECT_EQ(ListLines(admin), std::vector<std::string>{"Tav2007  生物"});
   });
   RunMoveCommand(ctx);
   EXPECT_EQ(Boxes(), (std::vector<Box>{Question(kStart), Information(kCompleted), Question(kAnother)}));

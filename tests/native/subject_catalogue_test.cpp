@@ -33,23 +33,3 @@ TEST(SubjectCatalogue, DataSetNameIsTheYearAndTheDisplayNameOneBlankApart) {
   EXPECT_EQ(DataSetName("2007", SubjectDisplayName(*FindSubjectByCode('E'), "W")), "Tav2007 英語・西日本版");
   EXPECT_EQ(DataSetName("%s", "x"), "Tav%s x");
 }
-
-TEST(SubjectCatalogue, ListLinesRoundTripForEverySubjectAndYear) {
-  for (const auto& s : kSubjects) {
-    for (int year = 2000; year <= 2007; ++year) {
-      const std::string line = FormatListLine(s, year);
-      EXPECT_EQ(line.substr(0, 9), "Tav" + std::to_string(year) + "  ");
-      const ListLine parsed = ParseListLine(line);
-      EXPECT_EQ(parsed.year, std::to_string(year));
-      EXPECT_EQ(parsed.recordDigits, std::to_string(year).substr(2));
-      EXPECT_EQ(parsed.subject, &s) << line;
-    }
-  }
-  EXPECT_EQ(FormatListLine(kSubjects[10], 2003), "Tav2003  地学・総合");
-}
-
-TEST(SubjectCatalogue, UnknownOrShortListLinesDecodeToNoSubject) {
-  EXPECT_EQ(ParseListLine("Tav2005  英語・東日本版").subject, nullptr);
-  EXPECT_EQ(ParseListLine("Tav2005").subject, nullptr);
-  EXPECT_EQ(ParseListLine("").year, "");
-}

@@ -276,6 +276,40 @@ TEST_F(DataListDialog, ConfirmationFillsTheDataSetAndTheDeleteVariantItsFolder) 
   }
 }
 
+// The list box sorts the lines into the reverse of the order they were
+// added in (catalogue order): each line still hands back its own data set,
+// carried with it, not the one added at its position.
+TEST_F(DataListDialog, EachSortedLineHandsBackItsOwnDataSet) {
+  Record("Biology", "2007", FolderOf('B', "2007"));
+  Record("English", "2005", FolderOf('E', "2005"));
+  Record("Physics", "2003", FolderOf('P', "2003"));
+  const struct {
+    const char* line;
+    const char* key;
+    const char* year;
+    char code;
+  } cases[] = {
+      {"Tav2003  物理", "Physics", "2003", 'P'},
+      {"Tav2005  英語", "English", "2005", 'E'},
+      {"Tav2007  生物", "Biology", "2007", 'B'},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    CDeleteListDlg dialog{app, registry};
+    const INT_PTR result = RunDriven(dialog, TitleOf(DataListVariant::Delete), [&](HWND w) {
+      EXPECT_EQ(ListItems(w, IDC_DATA_LIST), (Lines{"Tav2003  物理", "Tav2005  英語", "Tav2007  生物"}));
+      Choose(w, c.line);
+      Click(w, IDOK);
+      EXPECT_TRUE(WaitForClose(w));
+    });
+    EXPECT_EQ(result, IDOK);
+    ASSERT_NE(dialog.Chosen().subject, nullptr);
+    EXPECT_STREQ(dialog.Chosen().subject->keyName, c.key);
+    EXPECT_EQ(dialog.Chosen().year, c.year);
+    EXPECT_EQ(dialog.Chosen().dataDir, FolderOf(c.code, c.year));
+  }
+}
+
 TEST_F(DataListDialog, DeleteOfARecordRemovedAfterListingIsRefusedAndTheDialogStays) {
   Record("Japanese", "2006", FolderOf('J', "2006"));
   Record("English", "2006", FolderOf('E', "2006"));

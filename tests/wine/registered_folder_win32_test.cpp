@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -67,6 +68,16 @@ class RegisteredFolderSpelling : public ::testing::Test {
       if (!Exists(file)) lost.push_back(file);
     return lost;
   }
+  // The data set the list dialog shows as `line` (to a user with rights on
+  // every subject).
+  ListedDataSet Listed(const std::string& line) {
+    std::array<bool, kSubjectCount> everyone;
+    everyone.fill(true);
+    for (auto& entry : BuildDataList(registry, everyone))
+      if (entry.line == line) return entry;
+    ADD_FAILURE() << line << " is not listed";
+    return {};
+  }
   // The command over the real ports; the dialogs do what they would for the
   // Biology 2007 line (and the move's destination on D:), the boxes answer
   // "はい" to the start and "いいえ" to another one.
@@ -76,7 +87,11 @@ class RegisteredFolderSpelling : public ::testing::Test {
     FakeCommandDialogs dialogs;
     const std::string line = "Tav2007  生物";
     if (move) {
-      dialogs.script.push_back({CommandDialog::MoveList, [&] { return DialogResult{DataSetOfLine(line)}; }});
+      dialogs.script.push_back({CommandDialog::MoveList, [&] {
+                                  const auto chosen = ConfirmChosenDataSet(registry, DataListVariant::Move, Listed(line));
+                                  EXPECT_TRUE(chosen.has_value());
+                                  return chosen ? DialogResult{*chosen} : DialogResult{};
+                                }});
       dialogs.script.push_back({CommandDialog::MoveDest, [&] {
                                   const std::string composed = DataFolder('D', "2007", "B");
                                   CheckedMoveSource source = CheckMoveSource(registry, app, composed);
@@ -86,7 +101,7 @@ class RegisteredFolderSpelling : public ::testing::Test {
                                 }});
     } else {
       dialogs.script.push_back({CommandDialog::DeleteList, [&] {
-                                  const auto chosen = ConfirmChosenLine(registry, DataListVariant::Delete, line);
+                                  const auto chosen = ConfirmChosenDataSet(registry, DataListVariant::Delete, Listed(line));
                                   EXPECT_TRUE(chosen.has_value());
                                   return chosen ? DialogResult{*chosen} : DialogResult{};
                                 }});

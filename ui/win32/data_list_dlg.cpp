@@ -27,19 +27,20 @@ CDataListDlg::CDataListDlg(DataListVariant variant, const TavAppState& app, IReg
 
 BOOL CDataListDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  bool listed = false;
   {
     CWaitCursor wait;
     // A reused dialog object gets a new window, so the list starts empty on
     // every showing. The list box sorts the lines: by year, then by name in
-    // the system's order for Japanese text.
-    for (const std::string& line : BuildDataListLines(registry_, app_.m_bAdmin)) {
-      const std::wstring text = W(line);
-      SendItemMessage(IDC_DATA_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-      listed = true;
+    // the system's order for Japanese text. Sorting moves lines, not their
+    // item data, which stays the index into listed_.
+    listed_ = BuildDataList(registry_, app_.m_bAdmin);
+    for (std::size_t i = 0; i < listed_.size(); ++i) {
+      const std::wstring text = W(listed_[i].line);
+      const LRESULT at = SendItemMessage(IDC_DATA_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      SendItemMessage(IDC_DATA_LIST, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(i));
     }
   }
-  if (!listed) {
+  if (listed_.empty()) {
     // The dialog is not shown yet and never will be: the box stands alone.
     ::MessageBoxW(nullptr, W(DataListTextsFor(m_variant).emptyListMessage).c_str(), W(kCaption).c_str(),
                   MB_OK | MB_ICONEXCLAMATION);
@@ -54,13 +55,10 @@ void CDataListDlg::OnOK() {
     ShowMessageBox(DataListTextsFor(m_variant).noSelectionMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  const LRESULT length = SendItemMessage(IDC_DATA_LIST, LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length == LB_ERR) return;
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendItemMessage(IDC_DATA_LIST, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
+  const LRESULT item = SendItemMessage(IDC_DATA_LIST, LB_GETITEMDATA, static_cast<WPARAM>(index));
+  if (item == LB_ERR || static_cast<std::size_t>(item) >= listed_.size()) return;
 
-  auto chosen = ConfirmChosenLine(registry_, m_variant, U8(text));
+  auto chosen = ConfirmChosenDataSet(registry_, m_variant, listed_[static_cast<std::size_t>(item)]);
   if (!chosen) {
     // The record went away after the list was built.
     ShowMessageBox(kRegistryReadFailedMessage, kCaption, MB_OK | MB_ICONEXCLAMATION);

@@ -1,8 +1,11 @@
 #pragma once
 // The first step of the move and delete commands: the registered data sets of
 // the subjects the user administers, one line each, of which the user picks
-// one. Confirming hands back its data set (subject and year; the delete
-// variant also its registered folder).
+// one. Each line's item data is the index of its data set in the list the
+// dialog built, so confirming hands back that data set (subject and year;
+// the delete variant also its registered folder) without reading the text.
+#include <vector>
+
 #include "command/app_state.h"
 #include "platform/registry_port.h"
 #include "platform/win32/dialog_base.h"
@@ -24,6 +27,7 @@ class CDataListDlg : public CDialog {
   DataListVariant m_variant;
   const TavAppState& app_;
   IRegistry& registry_;
+  std::vector<ListedDataSet> listed_;  // of this showing, in the order built
   ChosenDataSet chosen_;
 };
 

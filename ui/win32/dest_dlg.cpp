@@ -51,6 +51,9 @@ void CDestDlg::OnOK() {
     ::SetFocus(GetDlgItem(IDC_DRIVE_LIST));
     return;
   }
+  // The hidden folder box only mirrors the folder, for the focus and the
+  // selection when it cannot be used; the folder goes on as a value and the
+  // box is never read.
   SetItemText(IDC_DEST_FOLDER, *folder);
 
   std::string registeredFolder;
@@ -69,13 +72,13 @@ void CDestDlg::OnOK() {
     }
   }
 
-  if (!ValidateDestFolder()) return;
+  if (!ValidateDestFolder(*folder)) return;
   chosen_ = {*folder, std::move(registeredFolder), std::move(createdLevels_)};
   CDialog::OnOK();
 }
 
-BOOL CDestDlg::ValidateDestFolder() {
-  const std::string folder = NormalizeDestFolderText(GetItemText(IDC_DEST_FOLDER));
+BOOL CDestDlg::ValidateDestFolder(std::string_view composed) {
+  const std::string folder = NormalizeDestFolderText(composed);
   SetItemText(IDC_DEST_FOLDER, folder);
   // Before the question and the creation: nothing is made through a link or
   // inside a level an ordinary user owns.

@@ -4,6 +4,8 @@
 // and the path is handed back. The move variant also reads the data set's
 // registered folder and refuses a destination equal to it.
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "command/app_state.h"
 #include "platform/disk_port.h"
@@ -35,9 +37,10 @@ class CDestDlg : public CDialog {
   BOOL OnInitDialog() override;
   void OnOK() override;
 
-  // The folder text of control 1005 cleaned up and made to exist; FALSE
-  // (the user has been told, or declined) leaves the text selected.
-  BOOL ValidateDestFolder();
+  // The composed folder cleaned up and made to exist; FALSE (the user has
+  // been told, or declined) puts the focus on the hidden folder box with
+  // the folder's text selected, as the dialog always has.
+  BOOL ValidateDestFolder(std::string_view composed);
 
  private:
   void FillDriveList();
