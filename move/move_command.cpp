@@ -9,7 +9,7 @@
 #include "command/staged_transfer.h"
 #include "command/tree_checks.h"
 #include "command/trusted_levels.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "platform/text.h"

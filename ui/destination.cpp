@@ -5,7 +5,7 @@
 #include "catalogue/subject_catalogue.h"
 #include "platform/text.h"
 #include "platform/windows_path.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 
 const char* const kSameFolderMessage = "移動元フォルダと同じフォルダには移動できません。";
 

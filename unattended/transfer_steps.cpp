@@ -6,7 +6,7 @@
 #include "copy/disc_detection.h"
 #include "move/move_command.h"
 #include "platform/windows_path.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 
 std::optional<std::string> ComposeDestination(char drive, UnattendedContext& ctx) {
   if (ctx.command.disks.DriveTypeOf(DriveRoot(drive)) != DriveType::Fixed) {

@@ -32,7 +32,7 @@
 #include "command/fake/fake_command_dialogs.h"
 #include "ui/data_list.h"
 #include "ui/destination.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 
 // A message box as the user sees it: its text and its kind.
 struct Box {

@@ -1,4 +1,4 @@
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 
 #include <gtest/gtest.h>
 

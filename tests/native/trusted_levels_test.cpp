@@ -17,7 +17,7 @@
 #include "tests/native/command_fixture.h"
 #include "tests/native/unattended_fixture.h"
 #include "ui/destination.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 #include "unattended/command_line.h"
 
 namespace {

@@ -25,7 +25,7 @@
 #include "platform/win32/win32_wait_cursor.h"
 #include "ui/data_list.h"
 #include "ui/destination.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/win32/app_base.h"
 #include "res/resource.h"
 #include "command/trusted_levels.h"
-#include "ui/folder_path_rules.h"
+#include "command/folder_path_rules.h"
 
 namespace {
 
