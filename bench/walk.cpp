@@ -14,8 +14,8 @@
 
 #include "bench/bench_timing.h"
 #include "catalogue/content_kinds.h"
-#include "copy/content_selection.h"
 #include "copy/copy_command.h"
+#include "copy/kind_sizes.h"
 #include "platform/text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile.h"

@@ -14,8 +14,8 @@
 #include "catalogue/content_kinds.h"
 #include "catalogue/data_dir_records.h"
 #include "catalogue/subject_catalogue.h"
-#include "copy/content_selection.h"
 #include "copy/disc_detection.h"
+#include "copy/kind_sizes.h"
 #include "platform/text.h"
 
 const char* const kCopyDestUnreadableMessage = "コピー先フォルダにアクセスできません。";

@@ -8,6 +8,7 @@
 #include "copy/content_selection.h"
 #include "copy/copy_command.h"
 #include "copy/disc_detection.h"
+#include "copy/kind_sizes.h"
 #include "platform/windows_path.h"
 #include "unattended/registered_data_set.h"
 #include "unattended/transfer_steps.h"

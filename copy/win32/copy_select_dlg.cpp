@@ -4,6 +4,7 @@
 
 #include "catalogue/content_kinds.h"
 #include "copy/content_selection.h"
+#include "copy/kind_sizes.h"
 #include "platform/prompt_port.h"
 #include "platform/win32/app_base.h"
 #include "res/resource.h"

@@ -12,7 +12,7 @@
 #include <tuple>
 
 #include "catalogue/content_kinds.h"
-#include "copy/content_selection.h"
+#include "copy/kind_sizes.h"
 #include "copy/win32/copy_select_dlg.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_profile.h"
