@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     fprintf(stderr, "--disc must be a drive's TestDoc_<code> folder, e.g. F:\\TestDoc_T\n");
     return 2;
   }
-  Win32FileSystem files;
+  Win32FileSystem files{NoWindowOwner()};
   Win32Profile profile;
   KindFlags all;
   all.fill(true);

@@ -4,6 +4,7 @@
 
 #include "app/startup.h"
 #include "app/win32/main_menu_commands.h"
+#include "platform/win32/dialog_base.h"
 #include "unattended/headless_ports.h"
 #include "unattended/run_outcome.h"
 #include "unattended/unattended_run.h"
@@ -25,6 +26,8 @@ std::string LocalTimestamp() {
 }  // namespace
 
 CTavCopyToolApp& TavApp() { return theApp; }
+
+HWND CTavCopyToolApp::MainHwnd() const { return m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr; }
 
 bool CTavCopyToolApp::TakeInstanceMutex() {
   // Created already owned: the first instance holds it for its whole run.
@@ -82,7 +85,7 @@ ExitCode CTavCopyToolApp::RunUnattendedMode(const ParsedCommandLine& commandLine
     if (auto ended = UnattendedStartup(commandLine, registry, *this, log)) return *ended;
 
     // Nothing may show from here on: no box, no dialog, no shell window.
-    Win32FileSystem silentFiles(ShellUi::Silent);
+    Win32FileSystem silentFiles(NoWindowOwner(), ShellUi::Silent);
     HeadlessPrompts noPrompts(log);
     HeadlessCommandDialogs noDialogs(log);
     NoWaitCursor noCursor;

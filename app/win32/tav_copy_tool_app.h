@@ -21,12 +21,16 @@ class CTavCopyToolApp : public CWinApp, public TavAppState {
   // unattended one.
   int m_nExitCode = 0;
 
+  // The main dialog's window while it runs, else none: what the ports'
+  // boxes and the shell's progress window are owned by.
+  HWND MainHwnd() const;
+
   // The real operating system behind the core's ports.
   Win32Registry registry;
   Win32Disks disks;
-  Win32FileSystem files;
+  Win32FileSystem files{[this] { return MainHwnd(); }};
   Win32Profile profile;
-  Win32Prompts prompts;
+  Win32Prompts prompts{[this] { return MainHwnd(); }};
 
  private:
   // False when another instance holds the mutex.

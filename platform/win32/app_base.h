@@ -36,10 +36,15 @@ std::wstring CommandLineTail(const wchar_t* fullCommandLine);
 // that message was WM_QUIT, which is put back for the outer loops.
 bool PumpWaitingMessage();
 
+// Puts up the wait cursor at once and returns the cursor it replaced. The
+// one way the tool shows it: the scope below, the commands' port over it, and
+// a busy window answering WM_SETCURSOR.
+inline HCURSOR SetWaitCursor() { return SetCursor(LoadCursorW(nullptr, IDC_WAIT)); }
+
 // Wait cursor for the length of a scope, restored on every way out.
 class CWaitCursor {
  public:
-  CWaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  CWaitCursor() : previous_(SetWaitCursor()) {}
   ~CWaitCursor() { SetCursor(previous_); }
   CWaitCursor(const CWaitCursor&) = delete;
   CWaitCursor& operator=(const CWaitCursor&) = delete;

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-#include "platform/win32/app_base.h"
 #include "platform/win32/win_text.h"
 #include "platform/windows_path.h"
 
@@ -236,7 +235,7 @@ ShellOutcome Win32FileSystem::RunShellOperation(ShellOp op, const std::vector<st
   const std::wstring source = ToShellList(from);
   const std::wstring target = op == ShellOp::Delete ? std::wstring() : ToShellList({to});
   SHFILEOPSTRUCTW operation{};
-  operation.hwnd = AfxGetMainHwnd();
+  operation.hwnd = owner_();
   switch (op) {
     case ShellOp::Copy:
       operation.wFunc = FO_COPY;

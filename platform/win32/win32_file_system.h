@@ -1,5 +1,8 @@
 #pragma once
+#include <utility>
+
 #include "platform/file_port.h"
+#include "platform/win32/window_owner.h"
 
 // Whether the shell's file operations may show anything.
 enum class ShellUi {
@@ -9,7 +12,9 @@ enum class ShellUi {
 
 class Win32FileSystem : public IFileSystem {
  public:
-  explicit Win32FileSystem(ShellUi ui = ShellUi::Interactive) : ui_(ui) {}
+  // `owner` owns the shell's progress window, its error boxes and questions.
+  explicit Win32FileSystem(WindowOwner owner, ShellUi ui = ShellUi::Interactive)
+      : owner_(std::move(owner)), ui_(ui) {}
   bool Exists(const std::string& path) override;
   bool IsFolder(const std::string& path) override;
   std::optional<std::string> FullPath(const std::string& path) override;
@@ -22,5 +27,6 @@ class Win32FileSystem : public IFileSystem {
   ShellOutcome RunShellOperation(ShellOp op, const std::vector<std::string>& from, const std::string& to) override;
 
  private:
+  WindowOwner owner_;
   ShellUi ui_;
 };

@@ -1,9 +1,12 @@
 #include "platform/win32/win32_wait_cursor.h"
 
-void Win32WaitCursor::Show() { previous_.push_back(SetCursor(LoadCursorW(nullptr, IDC_WAIT))); }
+// Innermost first, as the shows nested.
+Win32WaitCursor::~Win32WaitCursor() {
+  while (!shown_.empty()) Restore();
+}
+
+void Win32WaitCursor::Show() { shown_.push_back(std::make_unique<CWaitCursor>()); }
 
 void Win32WaitCursor::Restore() {
-  if (previous_.empty()) return;
-  SetCursor(previous_.back());
-  previous_.pop_back();
+  if (!shown_.empty()) shown_.pop_back();
 }

@@ -106,7 +106,7 @@ class CopySelectDialog : public ::testing::Test {
   std::string ini_;
   TavAppState app;
   Win32Profile profile;
-  Win32FileSystem files;
+  Win32FileSystem files{NoWindowOwner()};
   CCopySelectDlg dialog{app};
 };
 

@@ -77,8 +77,8 @@ class DestDialog : public ::testing::Test {
   TavAppState app;
   Win32Registry registry;
   Win32Disks disks;
-  Win32FileSystem files;
-  Win32Prompts prompts;
+  Win32FileSystem files{NoWindowOwner()};
+  Win32Prompts prompts{NoWindowOwner()};
 
   // Removes only levels that are empty: whatever else lives on the test
   // drives stays.

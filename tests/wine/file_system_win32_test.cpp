@@ -43,7 +43,7 @@ class Win32FileSystemTest : public ::testing::Test {
   void Clean() { files.RunShellOperation(ShellOp::Delete, {kRoot}, ""); }
   std::vector<std::string> Kinds(const std::string& base) { return {base + "\\Word", base + "\\PDF"}; }
 
-  Win32FileSystem files;
+  Win32FileSystem files{NoWindowOwner()};
 };
 
 TEST_F(Win32FileSystemTest, ListsTreesWithSizesAndTellsFoldersFromFiles) {
@@ -142,7 +142,7 @@ TEST_F(Win32FileSystemTest, AMoveOnOneDriveMergesIntoAnExistingKindFolderByRenam
   Win32Registry registry;
   Win32Disks disks;
   Win32Profile profile;
-  Win32Prompts prompts;
+  Win32Prompts prompts{NoWindowOwner()};
   bool busy = false;
   Win32WaitCursor waitCursor;
   CommandContext context{app, registry, disks, files, profile, prompts, dialogs, busy, waitCursor};
@@ -165,6 +165,29 @@ TEST_F(Win32FileSystemTest, AMoveOnOneDriveMergesIntoAnExistingKindFolderByRenam
   EXPECT_EQ(ReadDataDirRecord(registry, "Biology", "2004"), newFolder);
   DeleteDataDirRecord(registry, "Biology", "2004");
   EXPECT_FALSE(busy);
+}
+
+// The boxes are owned by the window the composition names, asked at the
+// moment a box shows, and by none for PromptOwner::None.
+TEST(Win32PromptsOwner, TheMainWindowIsTheOneHandedIn) {
+  HWND main = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                              nullptr, nullptr);
+  ASSERT_NE(main, nullptr);
+  HWND current = nullptr;
+  Win32Prompts prompts{[&] { return current; }};
+  current = main;  // named after construction: read at each box
+  for (PromptOwner owner : {PromptOwner::MainWindow, PromptOwner::None}) {
+    HWND boxOwner = reinterpret_cast<HWND>(1);
+    std::thread driver([&] {
+      automation::MessageBoxSeen box = automation::WaitForMessageBox(GetCurrentProcessId());
+      if (box.window) boxOwner = GetWindow(box.window, GW_OWNER);
+      automation::Answer(box, IDOK);
+    });
+    EXPECT_EQ(prompts.Show(owner, "text", "Tavコピーツール", MB_OK), IDOK);
+    driver.join();
+    EXPECT_EQ(boxOwner, owner == PromptOwner::MainWindow ? main : nullptr);
+  }
+  DestroyWindow(main);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ class Win32LevelTest : public ::testing::Test {
     unix_link::Remove(kRoot + "\\data\\Word\\link");
     files.RemoveTree(kRoot);
   }
-  Win32FileSystem files;
+  Win32FileSystem files{NoWindowOwner()};
 };
 
 TEST_F(Win32LevelTest, ALinkIsAReparsePointAndAFolderOfTheUsersIsTrusted) {
@@ -130,7 +130,7 @@ TEST(UpcaseAsWindows, AgreesWithTheSystemsUpcaseTable) {
 // not (Wine, older Windows), the process runs on as before.
 TEST(RedirectionTrust, OnWhereWindowsOffersIt) {
   const bool taken = EnforceRedirectionTrust();
-  EXPECT_TRUE(Win32FileSystem().ListTree("C:\\windows\\system32\\drivers").has_value()) << "files as before";
+  EXPECT_TRUE(Win32FileSystem(NoWindowOwner()).ListTree("C:\\windows\\system32\\drivers").has_value()) << "files as before";
   // Wine answers both calls as stubs: TRUE, and a policy of nothing.
   if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) GTEST_SKIP() << "Wine keeps no policy";
   if (!taken) GTEST_SKIP() << "this Windows has no redirection trust mitigation";

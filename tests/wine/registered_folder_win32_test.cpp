@@ -120,7 +120,7 @@ class RegisteredFolderSpelling : public ::testing::Test {
   TavAppState app;
   Win32Registry registry;
   Win32Disks disks;
-  Win32FileSystem files;
+  Win32FileSystem files{NoWindowOwner()};
   Win32Profile profile;
 };
 

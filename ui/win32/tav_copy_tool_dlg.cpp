@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/app_base.h"
 #include "res/resource.h"
 #include "ui/win32/about_dlg.h"
 
@@ -62,7 +63,7 @@ BOOL CTavCopyToolDlg::OnPaint() {
 
 BOOL CTavCopyToolDlg::OnSetCursor(HWND, UINT, UINT) {
   if (!m_bBusy) return FALSE;
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  SetWaitCursor();
   return TRUE;
 }
 
