@@ -89,6 +89,13 @@ void RemoveCreatedLevels(IFileSystem& files, const std::vector<std::string>& lev
   for (auto level = levels.rbegin(); level != levels.rend(); ++level) files.RemoveEmptyFolder(*level);
 }
 
+TransferOutcome TransferIntoDestination(CommandContext& ctx, const std::function<TransferOutcome()>& steps) {
+  BusyScope busy(ctx);
+  TransferOutcome outcome = steps();
+  if (!outcome.Finished()) RemoveCreatedLevels(ctx.files, ctx.app.m_destCreatedLevels);
+  return outcome;
+}
+
 void RepairWorkingFolders(IFileSystem& files, IRegistry& registry, const std::string& dataFolder,
                           const std::string& subjectKey, const std::string& year) {
   const WorkingFolders work = WorkingFoldersOf(dataFolder);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/data_dir_records.h"
+#include "command/command_context.h"
 #include "command/folder_commit.h"
 #include "command/transfer_outcome.h"
 #include "platform/file_port.h"
@@ -33,6 +34,11 @@ TransferOutcome CommitAndRecord(IFileSystem& files, RenameJournal& journal, cons
 // Removes the levels a command made for a destination, deepest first, where
 // they are still empty.
 void RemoveCreatedLevels(IFileSystem& files, const std::vector<std::string>& levels);
+
+// A copy's or a move's steps into m_szDestDir, with the busy flag up around
+// them; whatever stopped them, the levels made for the destination
+// (m_destCreatedLevels) go too.
+TransferOutcome TransferIntoDestination(CommandContext& ctx, const std::function<TransferOutcome()>& steps);
 
 // Before a command uses `dataFolder`: a staging folder is removed (its
 // source still holds everything); a commit folder, which was checked

@@ -203,11 +203,7 @@ TransferOutcome CopySelectedKindsSteps(CommandContext& ctx) {
 }  // namespace
 
 TransferOutcome CopySelectedKinds(CommandContext& ctx) {
-  BusyScope busy(ctx);
-  TransferOutcome outcome = CopySelectedKindsSteps(ctx);
-  // Whatever stopped it, the levels made for the data folder go too.
-  if (!outcome.Finished()) RemoveCreatedLevels(ctx.files, ctx.app.m_destCreatedLevels);
-  return outcome;
+  return TransferIntoDestination(ctx, [&ctx] { return CopySelectedKindsSteps(ctx); });
 }
 
 bool KindFoldersArrived(IFileSystem& files, const std::vector<std::string>& sources,

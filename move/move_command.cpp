@@ -175,9 +175,5 @@ TransferOutcome MoveDataSetSteps(CommandContext& ctx) {
 }  // namespace
 
 TransferOutcome MoveDataSet(CommandContext& ctx) {
-  BusyScope busy(ctx);
-  TransferOutcome outcome = MoveDataSetSteps(ctx);
-  // Whatever stopped it, the levels made for the new folder go too.
-  if (!outcome.Finished()) RemoveCreatedLevels(ctx.files, ctx.app.m_destCreatedLevels);
-  return outcome;
+  return TransferIntoDestination(ctx, [&ctx] { return MoveDataSetSteps(ctx); });
 }
