@@ -1,19 +1,7 @@
 #include "catalogue/content_kinds.h"
 
 #include "platform/text.h"
-
-namespace {
-
-// Joins with exactly one backslash, so a root ("E:\") or a folder recorded
-// with a trailing backslash does not yield "E:\\TestDoc_B".
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  path += name;
-  return path;
-}
-
-}  // namespace
+#include "platform/windows_path.h"
 
 std::optional<ContentKind> FindKindByName(std::string_view name) {
   for (const auto& info : kContentKinds)

@@ -1,6 +1,7 @@
 #include "command/folder_commit.h"
 
 #include "catalogue/content_kinds.h"
+#include "platform/windows_path.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ bool MakeParentLevels(RenameJournal& journal, const std::string& aside, const st
   if (slash != std::string::npos && slash > 2 && !journal.CreateFolder(aside.substr(0, slash))) return false;
   if (!journal.CreateFolder(aside)) return false;
   for (std::size_t slash = relative.find('\\'); slash != std::string::npos; slash = relative.find('\\', slash + 1))
-    if (!journal.CreateFolder(ChildPath(aside, relative.substr(0, slash)))) return false;
+    if (!journal.CreateFolder(JoinPath(aside, relative.substr(0, slash)))) return false;
   return true;
 }
 
@@ -33,12 +34,6 @@ bool WorkingFoldersFree(IFileSystem& files, const WorkingFolders& work) {
   for (const auto* folder : {&work.stage, &work.commit, &work.aside, &work.gather, &work.removal})
     if (files.InspectLevel(*folder).exists) return false;
   return true;
-}
-
-std::string ChildPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  return path += name;
 }
 
 bool RenameJournal::Rename(const std::string& from, const std::string& to) {
@@ -82,14 +77,14 @@ bool MergeByRenames(IFileSystem& files, RenameJournal& journal, const std::strin
     if (!wholeFolder.empty() && relative.size() > wholeFolder.size() &&
         relative.compare(0, wholeFolder.size(), wholeFolder) == 0 && relative[wholeFolder.size()] == '\\')
       continue;
-    const std::string from = ChildPath(source, relative);
-    const std::string to = ChildPath(target, relative);
+    const std::string from = JoinPath(source, relative);
+    const std::string to = JoinPath(target, relative);
     const PathLevel there = files.InspectLevel(to);
     if (there.exists && entry.isFolder && files.IsFolder(to)) {
       if (there.isReparsePoint) return false;
       continue;  // merged level by level
     }
-    if (there.exists && (!MakeParentLevels(journal, aside, relative) || !journal.Rename(to, ChildPath(aside, relative))))
+    if (there.exists && (!MakeParentLevels(journal, aside, relative) || !journal.Rename(to, JoinPath(aside, relative))))
       return false;
     if (!journal.Rename(from, to)) return false;
     wholeFolder = entry.isFolder ? relative : std::string();

@@ -39,7 +39,6 @@ class RenameJournal {
   bool CreateFolder(const std::string& path);
   // Takes every step back, newest first; true when all of them went back.
   bool Undo();
-  bool Empty() const { return steps_.empty(); }
 
  private:
   struct Step {
@@ -67,6 +66,3 @@ bool MergeByRenames(IFileSystem& files, RenameJournal& journal, const std::strin
 // replaced files set aside below `aside` in their own kind folder.
 bool MergeKindFolders(IFileSystem& files, RenameJournal& journal, const std::string& from,
                       const std::string& dataFolder, const std::string& aside);
-
-// `folder` + '\' + `name`.
-std::string ChildPath(std::string_view folder, std::string_view name);

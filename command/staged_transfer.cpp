@@ -3,23 +3,14 @@
 #include <optional>
 
 #include "catalogue/content_kinds.h"
+#include "command/folder_path_rules.h"
 #include "command/tree_checks.h"
 #include "platform/text.h"
 
 namespace {
 
-std::string LastLevel(const std::string& path) {
-  const auto slash = path.find_last_of('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string WithoutTrailingSlash(std::string path) {
-  if (!path.empty() && path.back() == '\\') path.pop_back();
-  return path;
-}
-
 bool SameFolder(const std::string& a, const std::string& b) {
-  return SameNameToWindows(WithoutTrailingSlash(a), WithoutTrailingSlash(b));
+  return SameNameToWindows(WithoutTrailingBackslash(a), WithoutTrailingBackslash(b));
 }
 
 // Renames the kind folders found in `from` back into `to`; false when one
@@ -78,7 +69,7 @@ TransferOutcome StageAndCommit(IFileSystem& files, const std::vector<std::string
   };
   if (!files.RunShellOperation(ShellOp::Copy, sources, work.stage).Succeeded()) return discard();
   for (std::size_t i = 0; i < sources.size(); ++i)
-    if (!FilesArrived(files, listings[i], ChildPath(work.stage, LastLevel(sources[i])))) return discard();
+    if (!FilesArrived(files, listings[i], JoinPath(work.stage, LastLevel(sources[i])))) return discard();
   RenameJournal journal(files);
   TransferOutcome outcome = CommitAndRecord(files, journal, work.stage, dataFolder, writeRecord);
   if (!outcome.Finished()) files.RemoveTree(work.stage);
@@ -115,7 +106,7 @@ void RepairWorkingFolders(IFileSystem& files, IRegistry& registry, const std::st
   // folders: they go back where the record, not yet rewritten, says.
   if (files.Exists(work.gather)) {
     const auto old = registered();
-    if (old && !SameFolder(*old, dataFolder)) PutKindFoldersBack(files, work.gather, WithoutTrailingSlash(*old));
+    if (old && !SameFolder(*old, dataFolder)) PutKindFoldersBack(files, work.gather, std::string(WithoutTrailingBackslash(*old)));
   }
 
   // A checked copy being merged: finished, since undoing it would need the

@@ -72,7 +72,7 @@ TransferOutcome DeleteDataSet(CommandContext& ctx) {
   std::vector<std::string> setAside;
   bool allAside = kindFolders.empty() || (WorkingFoldersFree(files, work) && journal.CreateFolder(work.removal));
   for (std::size_t i = 0; allAside && i < kindFolders.size(); ++i) {
-    setAside.push_back(ChildPath(work.removal, kindFolders[i].substr(kindFolders[i].find_last_of('\\') + 1)));
+    setAside.push_back(JoinPath(work.removal, LastLevel(kindFolders[i])));
     allAside = journal.Rename(kindFolders[i], setAside.back());
   }
   if (!allAside) {

@@ -25,9 +25,6 @@ namespace {
 constexpr const char* kStartQuestion = "移動を開始しますか？";
 constexpr const char* kAnotherQuestion = "別のデータを移動しますか？";
 
-// "Word" of "D:\\KR_LAB\\Tav2007\\TestDoc_B\\Word".
-std::string KindNameOfPath(const std::string& kindFolder) { return kindFolder.substr(kindFolder.find_last_of('\\') + 1); }
-
 bool OnSameDrive(std::string_view a, std::string_view b) {
   return !a.empty() && !b.empty() && SameNameToWindows(a.substr(0, 1), b.substr(0, 1));
 }
@@ -149,14 +146,14 @@ TransferOutcome MoveDataSetSteps(CommandContext& ctx) {
     RenameJournal journal(files);
     bool gathered = WorkingFoldersFree(files, work) && journal.CreateFolder(work.gather);
     for (std::size_t i = 0; gathered && i < sources.size(); ++i)
-      gathered = journal.Rename(sources[i], ChildPath(work.gather, KindNameOfPath(sources[i])));
+      gathered = journal.Rename(sources[i], JoinPath(work.gather, LastLevel(sources[i])));
     if (gathered)
       outcome = CommitAndRecord(files, journal, work.gather, *destDir, writeRecord);
     else
       journal.Undo();
   } else {
     std::vector<std::vector<FileEntry>> listings;
-    for (const auto& source : sources) listings.push_back(KindListing(old.entries, KindNameOfPath(source)));
+    for (const auto& source : sources) listings.push_back(KindListing(old.entries, LastLevel(source)));
     outcome = StageAndCommit(files, sources, listings, *destDir, writeRecord);
   }
   if (!outcome.Finished()) return outcome;

@@ -39,6 +39,18 @@ std::string DriveRoot(char letter) { return {letter, ':', '\\'}; }
 
 bool FitsShellPath(std::string_view path) { return Utf16Length(path) <= kMaxFolderPathChars; }
 
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  path += name;
+  return path;
+}
+
+std::string LastLevel(std::string_view path) {
+  const auto slash = path.find_last_of('\\');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
 std::wstring ToShellList(const std::vector<std::string>& paths) {
   std::wstring list;
   for (const auto& path : paths) {

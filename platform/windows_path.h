@@ -31,6 +31,12 @@ std::string DriveRoot(char letter);
 // At most kMaxFolderPathChars UTF-16 units.
 bool FitsShellPath(std::string_view path);
 
+// `folder`, exactly one '\', and `name`: a root ("E:\") or a folder
+// recorded with a trailing '\' does not yield "E:\\TestDoc_B".
+std::string JoinPath(std::string_view folder, std::string_view name);
+// What follows the last '\' ("Word" of "D:\KR_LAB\Tav2007\TestDoc_B\Word").
+std::string LastLevel(std::string_view path);
+
 // The shell's list form: each path followed by one NUL, then one more NUL, so
 // the buffer (whose own terminator follows) ends in at least two NULs. An
 // empty path is left out: it would end the list early in the shell's eyes.
